@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs the whole test suite:
+# the normal build, the engine under AddressSanitizer + UBSan, and the fuzzers for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+scripts/build.sh build
+(cd build && ctest --output-on-failure --parallel "$(nproc)")
+
+scripts/build.sh build-asan -DTENUKIRO_ENGINE_ONLY=ON -DTENUKIRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --parallel "$(nproc)")
+
+scripts/build.sh build-fuzz -DTENUKIRO_FUZZ=ON -DTENUKIRO_ENGINE_ONLY=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/run-fuzzers.sh build-fuzz "${TENUKIRO_FUZZ_SECONDS:-60}"
+echo "all tests passed"
