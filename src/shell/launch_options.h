@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/command_line.h"
+
+namespace tenukiro {
+
+// Where a preview draws: a host window given by number, the window XScreenSaver
+// names, or the root window.
+struct PreviewTarget {
+  std::optional<uint64_t> window;  // nothing: the root window
+};
+
+// Everything the command line asks for. Our own options and XScreenSaver's are taken
+// out first; what is left is read as a Windows-style screen-saver command line.
+struct LaunchOptions {
+  enum class Action { Run, Help, Version, Error };
+  Action action = Action::Run;
+  std::string error;  // one line naming the bad argument, for Action::Error
+
+  CommandLine commandLine;
+  std::optional<PreviewTarget> xscreensaverTarget;  // -root or -window-id
+  bool inWindow = false;                             // --window: the show in an ordinary window
+  std::optional<uint32_t> seed;
+  std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
+};
+
+// `xscreensaverWindow` is the value of $XSCREENSAVER_WINDOW, or null.
+LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow);
+
+// A window number in decimal or 0x hexadecimal (either case); nothing when malformed.
+std::optional<uint64_t> ParseWindowId(const std::string& text);
+
+std::string UsageText();
+
+}  // namespace tenukiro

@@ -1,0 +1,78 @@
+#include "shell/saver_app.h"
+
+#include <ostream>
+
+#include "base/language.h"
+#include "base/random_source.h"
+#include "settings/setting_names.h"
+
+namespace tenukiro {
+
+std::string DirectoryOf(const std::string& programPath) {
+  const size_t slash = programPath.rfind('/');
+  return slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
+}
+
+std::string HelpFilePathFor(const std::string& programDirectory, bool french) {
+  return programDirectory + (french ? "Tenukfra" : "Tenukeng") + ".html";
+}
+
+void CSaverApp::DetectLanguage() {
+  const auto name = platform_.SystemLanguageName();
+  SetFrench(name && LanguageNameIsFrench(*name));
+}
+
+int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWindow, std::ostream& out,
+                   std::ostream& err) {
+  DetectLanguage();
+  SeedRandomFromClock();
+  helpFilePath_ = HelpFilePathFor(program_.directory, IsFrench() != 0);
+  const LaunchOptions options = ParseLaunchArguments(argc, argv, xscreensaverWindow);
+  switch (options.action) {
+    case LaunchOptions::Action::Help:
+      out << UsageText();
+      return 0;
+    case LaunchOptions::Action::Version:
+      out << "tenukiro " << TENUKIRO_VERSION_TEXT << "\n";
+      return 0;
+    case LaunchOptions::Action::Error:
+      err << "tenukiro: " << options.error << "\n" << UsageText();
+      return 2;
+    case LaunchOptions::Action::Run:
+      break;
+  }
+  for (const auto& [name, value] : options.settingOverrides) {
+    if (!IsProfileValueName(name)) {
+      err << "tenukiro: unknown setting '" << name << "'\n" << UsageText();
+      return 2;
+    }
+  }
+  if (options.seed) SeedRandom(*options.seed, true);
+
+  const std::unique_ptr<Profile> stored = platform_.OpenProfile("Tenukiro");
+  OverriddenProfile profile(*stored);
+  for (const auto& [name, value] : options.settingOverrides) profile.Override(name, value);
+  return Dispatch(options, profile);
+}
+
+int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
+  if (options.inWindow) return platform_.RunInWindow(profile);
+  switch (options.commandLine.mode) {
+    case RunMode::Configure:
+      return platform_.RunConfiguration(profile, options.commandLine);
+    case RunMode::Preview:
+      if (options.xscreensaverTarget) return platform_.RunPreview(profile, *options.xscreensaverTarget);
+      // A preview without a host window has nowhere to draw.
+      if (options.commandLine.window <= 0) return 0;
+      return platform_.RunPreview(profile, PreviewTarget{static_cast<uint64_t>(options.commandLine.window)});
+    case RunMode::ScreenSaver:
+      return platform_.RunScreenSaver(profile);
+    case RunMode::ChangePassword:
+    case RunMode::None:
+      // The system's screen locker owns the password here.
+      return 0;
+  }
+  return 0;
+}
+
+}  // namespace tenukiro

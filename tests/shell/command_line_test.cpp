@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "base/language.h"
+#include "shell/command_line.h"
+#include "shell/launch_options.h"
+#include "shell/saver_app.h"
+#include "settings/setting_names.h"
+
+namespace tenukiro {
+namespace {
+
+struct CommandLineCase {
+  const char* text;
+  RunMode mode;
+  int64_t window;
+  bool ownerIsForeground;
+};
+
+class CommandLineTable : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLineTable, Parse) {
+  const CommandLineCase& c = GetParam();
+  const CommandLine result = ParseCommandLine(c.text);
+  EXPECT_EQ(result.mode, c.mode) << '"' << c.text << '"';
+  EXPECT_EQ(result.window, c.window) << '"' << c.text << '"';
+  EXPECT_EQ(result.ownerIsForeground, c.ownerIsForeground) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shell, CommandLineTable,
+    ::testing::Values(CommandLineCase{"", RunMode::Configure, 0, false},
+                      CommandLineCase{"/s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"-S", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"/S 1234", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"//s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"--s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"/p 1234", RunMode::Preview, 1234, false},
+                      CommandLineCase{"/P:1234", RunMode::Preview, 1234, false},
+                      CommandLineCase{"/l 77", RunMode::Preview, 77, false},
+                      CommandLineCase{"/p", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p   ", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p abc", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p -12x", RunMode::Preview, -12, false},
+                      CommandLineCase{"/c:1234", RunMode::Configure, 1234, false},
+                      CommandLineCase{"/c 1234", RunMode::Configure, 1234, false},
+                      CommandLineCase{"/c", RunMode::Configure, 0, true},
+                      CommandLineCase{"/c:0", RunMode::Configure, 0, false},
+                      CommandLineCase{"/a 1234", RunMode::ChangePassword, 1234, false},
+                      CommandLineCase{"/a", RunMode::ChangePassword, 0, false},
+                      CommandLineCase{"s", RunMode::None, 0, false},
+                      CommandLineCase{"/x", RunMode::None, 0, false},
+                      CommandLineCase{"/", RunMode::None, 0, false},
+                      CommandLineCase{"//", RunMode::None, 0, false},
+                      CommandLineCase{"/1", RunMode::None, 0, false},
+                      CommandLineCase{"/p 99999999999999999999999", RunMode::Preview, int64_t{1} << 40, false}));
+
+LaunchOptions Parse(std::vector<const char*> args, const char* xscreensaverWindow = nullptr) {
+  args.insert(args.begin(), "tenukiro");
+  return ParseLaunchArguments(static_cast<int>(args.size()), args.data(), xscreensaverWindow);
+}
+
+TEST(LaunchOptions, OurOptionsComeOutBeforeTheSwitches) {
+  const LaunchOptions o = Parse({"--seed", "42", "--set", "StoneRadius=20", "/p", "99", "--set", "GridX=-3"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Run);
+  EXPECT_EQ(o.seed, 42u);
+  EXPECT_EQ(o.commandLine.mode, RunMode::Preview);
+  EXPECT_EQ(o.commandLine.window, 99);
+  ASSERT_EQ(o.settingOverrides.size(), 2u);
+  EXPECT_EQ(o.settingOverrides[0], (std::pair<std::string, std::string>{"StoneRadius", "20"}));
+  EXPECT_EQ(o.settingOverrides[1], (std::pair<std::string, std::string>{"GridX", "-3"}));
+}
+
+TEST(LaunchOptions, XScreenSaverConventions) {
+  LaunchOptions o = Parse({"-root"}, "0x400EE5");
+  ASSERT_EQ(o.action, LaunchOptions::Action::Run);
+  EXPECT_EQ(o.commandLine.mode, RunMode::Preview);
+  EXPECT_EQ(o.xscreensaverTarget->window, 0x400EE5u);
+
+  o = Parse({"--root"});
+  EXPECT_EQ(o.commandLine.mode, RunMode::Preview);
+  EXPECT_FALSE(o.xscreensaverTarget->window.has_value());
+
+  o = Parse({"--root", "--window-id", "0x400EE5"}, "12");
+  EXPECT_EQ(o.xscreensaverTarget->window, 0x400EE5u);
+
+  o = Parse({"-window-id", "4194533"});
+  EXPECT_EQ(o.xscreensaverTarget->window, 4194533u);
+}
+
+TEST(LaunchOptions, BadArgumentsAreNamed) {
+  struct Case { std::vector<const char*> args; const char* named; };
+  for (const Case& c : {Case{{"/x"}, "'/x'"}, Case{{"s"}, "'s'"}, Case{{"--frobnicate"}, "'--frobnicate'"},
+                        Case{{"-window-id", "0xZZ"}, "'0xZZ'"}, Case{{"-window-id"}, "'-window-id'"},
+                        Case{{"--seed", "x1"}, "'x1'"}, Case{{"--set", "NoEquals"}, "'NoEquals'"},
+                        Case{{"--set"}, "'--set'"}, Case{{"/q", "1234"}, "'/q'"}}) {
+    const LaunchOptions o = Parse(c.args);
+    EXPECT_EQ(o.action, LaunchOptions::Action::Error) << c.named;
+    EXPECT_NE(o.error.find(c.named), std::string::npos) << o.error;
+  }
+  EXPECT_EQ(Parse({"/s"}, "junk").action, LaunchOptions::Action::Run);
+  EXPECT_EQ(Parse({"-root"}, "junk").action, LaunchOptions::Action::Error);
+}
+
+TEST(LaunchOptions, WindowIds) {
+  EXPECT_EQ(ParseWindowId("0x400EE5"), 0x400EE5u);
+  EXPECT_EQ(ParseWindowId("0x400ee5"), 0x400EE5u);
+  EXPECT_EQ(ParseWindowId("123"), 123u);
+  EXPECT_EQ(ParseWindowId(""), std::nullopt);
+  EXPECT_EQ(ParseWindowId("0x"), std::nullopt);
+  EXPECT_EQ(ParseWindowId("-5"), std::nullopt);
+  EXPECT_EQ(ParseWindowId("12 "), std::nullopt);
+  EXPECT_EQ(ParseWindowId("999999999999999999999999"), std::nullopt);
+}
+
+TEST(SettingNames, KnownValueNames) {
+  for (const char* name : {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue",
+                           "NumOfFile", "File0", "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage",
+                           "Lines", "RandomAccess"}) {
+    EXPECT_TRUE(IsProfileValueName(name)) << name;
+  }
+  for (const char* name : {"", "BackColor", "Stoneradius", "CustColorRed16", "File", "Filex", "StoneRadiusRed",
+                           "GridBackgroundColor"}) {
+    EXPECT_FALSE(IsProfileValueName(name)) << name;
+  }
+}
+
+// Records which run mode start-up chose.
+class FakePlatform : public SaverPlatform {
+ public:
+  std::optional<std::string> language;
+  std::string ran;
+  MemoryProfile* lastProfile = nullptr;
+  int readRadius = 0;
+
+  std::optional<std::string> SystemLanguageName() override { return language; }
+  std::unique_ptr<Profile> OpenProfile(const std::string& application) override {
+    opened = application;
+    auto profile = std::make_unique<MemoryProfile>();
+    profile->WriteInt("StoneRadius", 12);
+    return profile;
+  }
+  int RunConfiguration(Profile& profile, const CommandLine& cl) override {
+    ran = "configure " + std::to_string(cl.window) + (cl.ownerIsForeground ? " foreground" : "");
+    readRadius = profile.ReadInt("StoneRadius", 0);
+    return 0;
+  }
+  int RunPreview(Profile&, const PreviewTarget& target) override {
+    ran = "preview " + (target.window ? std::to_string(*target.window) : std::string("root"));
+    return 0;
+  }
+  int RunScreenSaver(Profile& profile) override {
+    ran = "saver";
+    readRadius = profile.ReadInt("StoneRadius", 0);
+    return 0;
+  }
+  int RunInWindow(Profile&) override {
+    ran = "window";
+    return 0;
+  }
+  std::string opened;
+};
+
+struct RunResult {
+  int status;
+  std::string out, err, ran;
+  int readRadius;
+  bool french;
+  std::string help;
+};
+
+RunResult RunApp(std::vector<const char*> args, std::optional<std::string> language = "English",
+                 const char* xscreensaverWindow = nullptr) {
+  FakePlatform platform;
+  platform.language = language;
+  CSaverApp app(platform, {"/opt/tk/tenukiro", "/opt/tk/"});
+  args.insert(args.begin(), "/opt/tk/tenukiro");
+  std::ostringstream out, err;
+  const int status = app.Run(static_cast<int>(args.size()), args.data(), xscreensaverWindow, out, err);
+  return {status, out.str(), err.str(), platform.ran, platform.readRadius, IsFrench() != 0, app.HelpFilePath()};
+}
+
+TEST(SaverApp, DispatchesOnTheRunMode) {
+  struct Case { std::vector<const char*> args; const char* ran; };
+  for (const Case& c : {Case{{}, "configure 0"}, Case{{"/c"}, "configure 0 foreground"},
+                        Case{{"/c:0"}, "configure 0"}, Case{{"/c:55"}, "configure 55"}, Case{{"/s"}, "saver"},
+                        Case{{"/S", "1234"}, "saver"}, Case{{"/p", "1234"}, "preview 1234"},
+                        Case{{"/p"}, ""}, Case{{"/a", "1"}, ""}, Case{{"-root"}, "preview root"},
+                        Case{{"-window-id", "0x10"}, "preview 16"}, Case{{"--window"}, "window"}}) {
+    const RunResult r = RunApp(c.args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.ran, c.ran);
+  }
+}
+
+TEST(SaverApp, HelpVersionAndErrors) {
+  RunResult r = RunApp({"--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("usage: tenukiro"), std::string::npos);
+  EXPECT_EQ(r.ran, "");
+
+  r = RunApp({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("tenukiro "), std::string::npos);
+
+  r = RunApp({"/x"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("'/x'"), std::string::npos);
+  EXPECT_NE(r.err.find("usage:"), std::string::npos);
+  EXPECT_EQ(r.ran, "");
+
+  r = RunApp({"--set", "NoSuchSetting=1", "/s"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("NoSuchSetting"), std::string::npos);
+}
+
+TEST(SaverApp, SetOverridesTheProfileForThisRun) {
+  EXPECT_EQ(RunApp({"--set", "StoneRadius=20", "/s"}).readRadius, 20);
+  EXPECT_EQ(RunApp({"/s"}).readRadius, 12);
+}
+
+TEST(SaverApp, LanguageAndHelpPath) {
+  for (const char* french : {"French", "FRENCH", "french"}) EXPECT_TRUE(RunApp({"/s"}, french).french);
+  EXPECT_FALSE(RunApp({"/s"}, "German").french);
+  EXPECT_FALSE(RunApp({"/s"}, std::nullopt).french);
+  EXPECT_EQ(RunApp({"/s"}, "French").help, "/opt/tk/Tenukfra.html");
+  EXPECT_EQ(RunApp({"/s"}, "English").help, "/opt/tk/Tenukeng.html");
+  EXPECT_EQ(DirectoryOf("tenukiro"), "");
+  EXPECT_EQ(DirectoryOf("a/b/tenukiro"), "a/b/");
+}
+
+}  // namespace
+}  // namespace tenukiro
