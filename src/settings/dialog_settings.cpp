@@ -27,9 +27,9 @@ void WriteDialogSettings(Profile& profile, const DialogSettings& settings) {
     if (!IsDialogSetting(id)) continue;
     const SettingInfo& info = InfoOf(id);
     const int32_t value = settings.values[i];
-    if (info.kind == SettingKind::Colour) {
+    if (info.kind == SettingKind::Color) {
       const std::string name = info.name;
-      const auto colour = static_cast<Colour>(value);
+      const auto colour = static_cast<Color>(value);
       profile.WriteInt(name + "Red", RedOf(colour));
       profile.WriteInt(name + "Green", GreenOf(colour));
       profile.WriteInt(name + "Blue", BlueOf(colour));

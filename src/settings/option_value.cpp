@@ -30,7 +30,7 @@ std::optional<int64_t> ScanLeadingInteger(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::optional<Colour> ParseHexColour(std::string_view text) {
+std::optional<Color> ParseHexColour(std::string_view text) {
   if (text.size() < 6) return std::nullopt;
   int channel[3];
   for (int c = 0; c < 3; ++c) {

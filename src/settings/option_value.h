@@ -15,7 +15,7 @@ std::optional<int64_t> ScanLeadingInteger(std::string_view text);
 
 // Six hexadecimal digits RRGGBB at the start of the text (either case); what
 // follows them is ignored. Fewer than six digits give nothing.
-std::optional<Colour> ParseHexColour(std::string_view text);
+std::optional<Color> ParseHexColour(std::string_view text);
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

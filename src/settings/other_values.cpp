@@ -21,7 +21,7 @@ CustomColours LoadCustomColours(const Profile& profile) {
     const int red = profile.ReadInt("CustColorRed" + index, 255);
     const int green = profile.ReadInt("CustColorGreen" + index, i == 0 ? 170 : 255);
     const int blue = profile.ReadInt("CustColorBlue" + index, i == 0 ? 85 : 255);
-    colours[i] = Rgb(red, green, blue);
+    colours[i] = Rgb(LowByte(red), LowByte(green), LowByte(blue));
   }
   return colours;
 }

@@ -21,7 +21,7 @@ void WriteInitialDir(Profile& profile, const std::string& folder);
 
 // The colour chooser's sixteen custom colours: white, except slot 0 which is the
 // default board colour.
-using CustomColours = std::array<Colour, 16>;
+using CustomColours = std::array<Color, 16>;
 CustomColours LoadCustomColours(const Profile& profile);
 void SaveCustomColours(Profile& profile, const CustomColours& colours);
 

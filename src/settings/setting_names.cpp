@@ -21,7 +21,7 @@ bool IsColourComponentName(std::string_view name) {
   for (std::string_view component : {"Red", "Green", "Blue"}) {
     if (!name.ends_with(component)) continue;
     const auto id = FindSettingByName(name.substr(0, name.size() - component.size()));
-    return id && InfoOf(*id).kind == SettingKind::Colour;
+    return id && InfoOf(*id).kind == SettingKind::Color;
   }
   return false;
 }
@@ -45,7 +45,7 @@ bool IsProfileValueName(std::string_view name) {
   if (name.starts_with("File") && IsDecimalIndex(name.substr(4), 100000)) return true;
   if (IsColourComponentName(name) || IsCustomColourName(name)) return true;
   const auto id = FindSettingByName(name);
-  return id && InfoOf(*id).kind != SettingKind::Colour;
+  return id && InfoOf(*id).kind != SettingKind::Color;
 }
 
 }  // namespace tenukiro

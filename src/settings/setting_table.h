@@ -5,16 +5,9 @@
 #include <optional>
 #include <string_view>
 
-namespace tenukiro {
+#include "base/color.h"
 
-// Colours are 24-bit RGB values with red in the low byte, then green, then blue.
-using Colour = uint32_t;
-constexpr Colour Rgb(int red, int green, int blue) {
-  return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr int RedOf(Colour c) { return c & 0xFF; }
-constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+namespace tenukiro {
 
 // The settings of the show, in the order they are read and written. Each is
 // named everywhere by its profile value name.
@@ -65,10 +58,10 @@ enum SettingId : int {
   kSettingCount
 };
 
-enum class SettingKind : uint8_t { Integer, Time, Colour };
+enum class SettingKind : uint8_t { Integer, Time, Color };
 
 // How a record's OP value spells a setting's new value.
-enum class OptionForm : uint8_t { None, Boolean, Integer, Time, Colour };
+enum class OptionForm : uint8_t { None, Boolean, Integer, Time, Color };
 
 struct SettingInfo {
   const char* name;         // profile value name (colours add "Red", "Green", "Blue")

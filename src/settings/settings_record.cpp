@@ -12,13 +12,13 @@ int32_t DefaultProfileValue(const SettingInfo& info) {
   return info.kind == SettingKind::Time ? MsToTimeIndex(info.defaultValue) : info.defaultValue;
 }
 
-Colour ReadColour(const Profile& profile, const SettingInfo& info) {
+Color ReadColour(const Profile& profile, const SettingInfo& info) {
   const std::string name = info.name;
-  const Colour fallback = static_cast<Colour>(info.defaultValue);
+  const Color fallback = static_cast<Color>(info.defaultValue);
   const int blue = profile.ReadInt(name + "Blue", BlueOf(fallback));
   const int green = profile.ReadInt(name + "Green", GreenOf(fallback));
   const int red = profile.ReadInt(name + "Red", RedOf(fallback));
-  return Rgb(red, green, blue);
+  return Rgb(LowByte(red), LowByte(green), LowByte(blue));
 }
 
 // Parses the value part of an option for one setting; nothing when it is rejected.
@@ -37,7 +37,7 @@ std::optional<int32_t> ParseOptionValue(const SettingInfo& info, std::string_vie
       if (v && *v >= info.low && *v <= info.high) return static_cast<int32_t>(*v);
       return std::nullopt;
     }
-    case OptionForm::Colour: {
+    case OptionForm::Color: {
       const auto colour = ParseHexColour(value);
       if (colour) return static_cast<int32_t>(*colour);
       return std::nullopt;
@@ -96,7 +96,7 @@ void SettingsRecord::RestoreEffectiveColours() {
 
 int32_t ReadProfileSetting(const Profile& profile, SettingId id) {
   const SettingInfo& info = InfoOf(id);
-  if (info.kind == SettingKind::Colour) return static_cast<int32_t>(ReadColour(profile, info));
+  if (info.kind == SettingKind::Color) return static_cast<int32_t>(ReadColour(profile, info));
   int32_t value = profile.ReadInt(info.name, DefaultProfileValue(info));
   if (info.clamped) value = std::clamp(value, info.low, info.high);
   return value;
@@ -123,7 +123,7 @@ std::vector<std::string> ReadFileList(const Profile& profile) {
   return files;
 }
 
-Colour LookupRecordColour(std::span<const std::string_view> options, std::string_view optionName, Colour fallback) {
+Color LookupRecordColour(std::span<const std::string_view> options, std::string_view optionName, Color fallback) {
   for (std::string_view option : options) {
     const size_t colon = option.find(':');
     if (colon == std::string_view::npos) continue;

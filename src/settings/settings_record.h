@@ -51,7 +51,7 @@ class SettingsRecord {
   std::array<int32_t, kSettingCount> registry_{};
   std::array<int32_t, kSettingCount> effective_{};
   std::array<bool, kSettingCount> fromRegistry_{};
-  std::array<Colour, kColourSettings.size()> savedColours_{};
+  std::array<Color, kColourSettings.size()> savedColours_{};
 };
 
 // Reads every setting in table order, with the defaults and clamps, times converted to ms.
@@ -62,7 +62,7 @@ std::vector<std::string> ReadFileList(const Profile& profile);
 
 // The colour of the first OP value named `optionName` (case-insensitive), or `fallback`
 // when none matches or the matching value's colour is malformed.
-Colour LookupRecordColour(std::span<const std::string_view> options, std::string_view optionName, Colour fallback);
+Color LookupRecordColour(std::span<const std::string_view> options, std::string_view optionName, Color fallback);
 
 // Reads one setting's profile value(s) with its default and clamp, in profile units
 // (time settings as slider indices, not milliseconds).
