@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "replay/board.h"
+#include "sgf/game_context.h"
+
+namespace tenukiro::testing {
+
+// Diagrams list rows top to bottom, one character per column: '.' empty,
+// 'X' black, 'O' white; blanks are ignored and blank lines skipped.
+struct Diagram {
+  int columns = 0;
+  int rows = 0;
+  std::vector<std::string> lines;
+};
+Diagram ParseDiagram(std::string_view text);
+
+// Sizes the context to the diagram, resets the board and puts the diagram's
+// stones on it as setup stones.
+void SetUpPosition(Board& board, GameContext& context, std::string_view text);
+
+// The board's playable area in diagram form, rows separated by newlines.
+std::string DrawPosition(const Board& board);
+
+// Recomputes chains and liberties by flood fill and compares them with the
+// board's incremental records. Returns an empty string when all holds, else the
+// first violation found.
+std::string CheckBoardInvariants(const Board& board);
+
+// A slow board that is obviously right: flood-fill captures, a move on an
+// occupied point or off the board is a pass, and a group left without liberty
+// after the captures is removed (suicide).
+class ReferenceBoard {
+ public:
+  ReferenceBoard(int columns, int rows);
+
+  // Returns the move index, or 0 when the move records are full.
+  int Play(int colour, int column, int row);
+  // Makes the standing stones setup stones 1..n in column-major order.
+  void RebuildHistory();
+  void SetStone(int column, int row, int colour);
+
+  int Colour(int column, int row) const { return colour_[column][row]; }
+  int Placement(int column, int row) const { return placement_[column][row]; }
+  int LastRemoved(int column, int row) const { return lastRemoved_[column][row]; }
+  int CaptureMove(int move) const { return captureMove_[move]; }
+  int MoveCount() const { return moveCount_; }
+
+ private:
+  using Plane = std::array<std::array<int, Board::kGridSide>, Board::kGridSide>;
+  bool OnBoard(int column, int row) const;
+  std::vector<std::pair<int, int>> GroupAt(int column, int row) const;
+  bool HasLiberty(const std::vector<std::pair<int, int>>& group) const;
+  void RemoveIfDead(int column, int row, int move);
+
+  int columns_;
+  int rows_;
+  int moveCount_ = 0;
+  Plane colour_{};
+  Plane placement_{};
+  Plane lastRemoved_{};
+  std::array<int, Board::kMoveRecords> captureMove_{};
+};
+
+// First difference between the two positions (colours, placement and
+// last-removed planes, move count), or an empty string.
+std::string ComparePositions(const Board& board, const ReferenceBoard& reference);
+// First move whose CaptureMoveOf differs from the reference, or an empty string.
+std::string CompareCaptureMoves(const Board& board, const ReferenceBoard& reference);
+
+}  // namespace tenukiro::testing
