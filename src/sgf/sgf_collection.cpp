@@ -1,0 +1,174 @@
+#include "sgf/sgf_collection.h"
+
+#include "sgf/sgf_reader.h"
+#include "sgf/sgf_text.h"
+
+namespace tenukiro {
+namespace {
+
+constexpr char kDefaultSize[] = "19";
+constexpr int kSizeCharacters = 5;
+
+int ClampBoardSize(int size) {
+  if (size < 2) return 2;
+  if (size > 18) return 19;
+  return size;
+}
+
+}  // namespace
+
+SgfNode* SgfCollection::CreateNode(SgfNode* current) {
+  SgfNode* node = arena_.New<SgfNode>();
+  node->collection_ = this;
+  ++nodeCount_;
+  if (!firstRoot_) {
+    firstRoot_ = currentRoot_ = selectedRoot_ = node;
+  } else if (current) {
+    AppendChild(current, node);
+  } else {
+    AppendRoot(node);
+  }
+  return node;
+}
+
+void SgfCollection::AppendChild(SgfNode* parent, SgfNode* child) {
+  child->parent_ = parent;
+  SgfNode* first = parent->firstChild_;
+  if (!first) {
+    parent->firstChild_ = parent->selectedChild_ = child;
+    return;
+  }
+  child->nextSibling_ = first;
+  child->previousSibling_ = first->previousSibling_;
+  first->previousSibling_->nextSibling_ = child;
+  first->previousSibling_ = child;
+}
+
+void SgfCollection::AppendRoot(SgfNode* root) {
+  root->nextSibling_ = firstRoot_;
+  root->previousSibling_ = firstRoot_->previousSibling_;
+  firstRoot_->previousSibling_->nextSibling_ = root;
+  firstRoot_->previousSibling_ = root;
+}
+
+SgfNode* SgfCollection::SplitMove(SgfNode* node) {
+  const bool setup = node->FindProperty(PROP_AB) || node->FindProperty(PROP_AW) || node->FindProperty(PROP_AE);
+  if (!setup && node->parent_) return node;
+  const PropertyId id = node->FindProperty(PROP_B) ? PROP_B : PROP_W;
+  if (!node->FindProperty(id)) return node;
+  const PointValue point = node->PropertyPoint(id).value_or(PointValue{});
+  node->RemoveProperty(id);
+  SgfNode* child = CreateNode(node);
+  child->SetPoint(id, point);
+  return child;
+}
+
+void SgfCollection::PushVariation(SgfNode* current) {
+  if (!variationStack_.empty() && variationStack_.back().node == current) {
+    ++variationStack_.back().count;
+    return;
+  }
+  variationStack_.push_back({current, 1});
+}
+
+SgfNode* SgfCollection::PopVariation(SgfNode* current) {
+  if (variationStack_.empty()) return current;
+  SgfNode* saved = variationStack_.back().node;
+  if (--variationStack_.back().count == 0) variationStack_.pop_back();
+  return saved;
+}
+
+void SgfCollection::ResetParse() {
+  resumeNode_ = nullptr;
+  variationStack_.clear();
+}
+
+void SgfCollection::GiveDefaultSize(SgfNode* root) {
+  if (!root->FindProperty(PROP_SZ)) root->SetRawText(PROP_SZ, kDefaultSize);
+}
+
+void SgfCollection::CloseFirstTree() {
+  if (!firstRoot_) CreateNode(nullptr);
+  GiveDefaultSize(currentRoot_);
+  lastSizedRoot_ = currentRoot_;
+}
+
+// Roots are only ever added at the end of the ring, so only those after the last
+// one seen need a look; checking them all at every ')' would be quadratic.
+void SgfCollection::CloseVariation() {
+  if (!firstRoot_) return;
+  SgfNode* root = lastSizedRoot_ ? lastSizedRoot_->nextSibling_ : firstRoot_;
+  if (lastSizedRoot_ && root == firstRoot_) return;
+  do {
+    GiveDefaultSize(root);
+    lastSizedRoot_ = root;
+    root = root->nextSibling_;
+  } while (root != firstRoot_);
+}
+
+void SgfCollection::FinishTree() {
+  if (!firstRoot_) CreateNode(nullptr);
+  SgfNode* root = firstRoot_;
+  do {
+    GiveDefaultSize(root);
+    root = root->nextSibling_;
+  } while (root != firstRoot_);
+  lastSizedRoot_ = firstRoot_->previousSibling_;
+}
+
+void SgfCollection::SelectVariation(SgfNode* node) {
+  if (!node) return;
+  if (node->parent_) node->parent_->selectedChild_ = node;
+  else selectedRoot_ = node;
+}
+
+SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
+  for (SgfNode* level = node; level; level = level->parent_) {
+    SgfNode* sibling = level->nextSibling_;
+    const SgfNode* first = level->parent_ ? level->parent_->firstChild_ : firstRoot_;
+    if (sibling == first) continue;
+    if (!level->parent_) currentRoot_ = sibling;
+    return sibling;
+  }
+  return nullptr;
+}
+
+// The parser only adds nodes below the resume node, an ancestor of the last node
+// read, or new roots; so after a parse call that added nothing the climb would
+// fail again and is skipped. This keeps deep trees linear.
+SgfNode* SgfCollection::NextNodePreorder(SgfNode* node, SgfText& text) {
+  if (!node) return nullptr;
+  if (node->firstChild_) return node->firstChild_;
+  bool climb = true;
+  for (;;) {
+    const uint64_t before = nodeCount_;
+    ContinueParse(*this, text);
+    // A parse call can give a leaf its first child, e.g. "(;A();B)".
+    if (node->firstChild_) return node->firstChild_;
+    if (nodeCount_ != before) climb = true;
+    if (climb) {
+      if (SgfNode* next = ClimbToNextSibling(node)) return next;
+      climb = false;
+    }
+    if (text.IsGone()) return nullptr;
+  }
+}
+
+bool SgfCollection::GetBoardSize() {
+  const char* size = currentRoot_ ? currentRoot_->PropertyString(PROP_SZ) : nullptr;
+  if (!size) return false;
+  int numbers[2] = {0, 0};
+  bool separator = false;
+  for (int i = 0; i < kSizeCharacters && size[i] != '\0'; ++i) {
+    const char c = size[i];
+    if (!separator && (c == ':' || c == 'x')) separator = true;
+    else if (c >= '0' && c <= '9') numbers[separator] = numbers[separator] * 10 + (c - '0');
+  }
+  const int columns = ClampBoardSize(numbers[0]);
+  const int rows = separator ? ClampBoardSize(numbers[1]) : columns;
+  context_->columnsPlus1 = static_cast<uint8_t>(columns + 1);
+  context_->rowsPlus1 = static_cast<uint8_t>(rows + 1);
+  return true;
+}
+
+}  // namespace tenukiro

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "sgf/game_context.h"
+#include "sgf/sgf_arena.h"
+#include "sgf/sgf_node.h"
+
+namespace tenukiro {
+
+class SgfText;
+
+// Everything read from one game file: the game trees (their roots form a ring that
+// starts at the first root), their nodes, properties and values, and the show's
+// place in them. The collection owns all of it; destroying it frees every tree at
+// once, whatever its depth.
+//
+// Show order: after BeginParse the cursor is the first root. Each step calls
+// NextNodePreorder(cursor), SelectVariation on the result, applies it and moves
+// the cursor there.
+class SgfCollection {
+ public:
+  explicit SgfCollection(GameContext& context) : context_(&context) {}
+  SgfCollection(const SgfCollection&) = delete;
+  SgfCollection& operator=(const SgfCollection&) = delete;
+
+  GameContext& Context() const { return *context_; }
+
+  // The node the show stands on (may be null).
+  SgfNode* Cursor() const { return cursor_; }
+  void SetCursor(SgfNode* node) { cursor_ = node; }
+  // The root of the game tree being shown.
+  SgfNode* CurrentRoot() const { return currentRoot_; }
+  // The first root of the file; the others follow it in its sibling ring.
+  SgfNode* FirstRoot() const { return firstRoot_; }
+  // The root on the line being shown (the first root until another is selected).
+  SgfNode* SelectedRoot() const { return selectedRoot_; }
+
+  // The next node in show order: depth first, main line first, then the next game
+  // tree (which becomes the current root). Parses more of `text` when the parsed
+  // tree runs out; null once the text is gone and no node is left. Never recurses.
+  SgfNode* NextNodePreorder(SgfNode* node, SgfText& text);
+
+  // Marks `node` as the one child of its parent (or the one root) on the line shown.
+  void SelectVariation(SgfNode* node);
+
+  // The selected child of `node`; null for a leaf.
+  static SgfNode* NextInLine(const SgfNode* node) { return node ? node->SelectedChild() : nullptr; }
+
+  // Reads SZ of the current root into the context ("19", "9:13", "9x13"; sizes
+  // are clamped to 2..19). False, leaving the context alone, when there is no SZ.
+  bool GetBoardSize();
+
+  // Number of nodes created so far.
+  uint64_t NodeCount() const { return nodeCount_; }
+
+  // Used by the reader and the tree edits.
+  SgfArena& Arena() { return arena_; }
+  // Creates a node below `current`: the first node of the file becomes the first
+  // root; with a current node it becomes its last child (selected when first);
+  // otherwise it becomes a new, unselected root after the others.
+  SgfNode* CreateNode(SgfNode* current);
+  // A node that has setup (AB, AW, AE) or is a root does not keep its move (B
+  // before W): the move goes into a new selected child, which is returned.
+  // Otherwise returns `node`.
+  SgfNode* SplitMove(SgfNode* node);
+  // The variation stack: '(' pushes the current node, ')' pops it back.
+  void PushVariation(SgfNode* current);
+  SgfNode* PopVariation(SgfNode* current);
+  bool VariationStackEmpty() const { return variationStack_.empty(); }
+  void ResetParse();
+  SgfNode* ResumeNode() const { return resumeNode_; }
+  void SetResumeNode(SgfNode* node) { resumeNode_ = node; }
+  // Closing steps: at the first ')', at each later one, and at the end of text.
+  void CloseFirstTree();
+  void CloseVariation();
+  void FinishTree();
+
+ private:
+  struct StackEntry {
+    SgfNode* node;
+    size_t count;  // consecutive '(' that saved the same node
+  };
+
+  void AppendChild(SgfNode* parent, SgfNode* child);
+  void AppendRoot(SgfNode* root);
+  void GiveDefaultSize(SgfNode* root);
+  SgfNode* ClimbToNextSibling(SgfNode* node);
+
+  GameContext* context_;
+  SgfArena arena_;
+  SgfNode* cursor_ = nullptr;
+  SgfNode* currentRoot_ = nullptr;
+  SgfNode* firstRoot_ = nullptr;
+  SgfNode* selectedRoot_ = nullptr;
+  SgfNode* resumeNode_ = nullptr;
+  // Roots up to this one already have their default size.
+  SgfNode* lastSizedRoot_ = nullptr;
+  std::vector<StackEntry> variationStack_;
+  uint64_t nodeCount_ = 0;
+};
+
+}  // namespace tenukiro

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+
+namespace tenukiro {
+
+// Record text is normalised before it is parsed: outside values only the
+// structure characters ( ) ; [ and the capitals A..Z are kept; inside values every
+// byte is kept but a line feed becomes a carriage return; a backslash always
+// travels with the byte after it. Since no byte ever grows, the work is done in
+// place, and it can be done piecewise (see NormalizeRange).
+
+// Normalises the `size` bytes of `text` in place, writes a NUL after the result
+// and returns its length. `text` must have room for size + 1 bytes.
+size_t NormalizeSgfText(char* text, size_t size);
+
+// Normalises raw bytes from `read` up to `limit` (an escape pair may take one byte
+// more, up to `size`) and writes them at `write`, which never passes `read`. Both
+// positions and the in-value flag carry over to the next call.
+void NormalizeRange(char* text, size_t size, size_t limit, size_t& read, size_t& write, bool& inValue);
+
+}  // namespace tenukiro

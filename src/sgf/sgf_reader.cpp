@@ -1,0 +1,189 @@
+#include "sgf/sgf_reader.h"
+
+#include <cstddef>
+#include <string_view>
+
+#include "sgf/property_id.h"
+#include "sgf/property_table.h"
+#include "sgf/sgf_collection.h"
+#include "sgf/sgf_text.h"
+
+namespace tenukiro {
+namespace {
+
+constexpr size_t kNoEnd = static_cast<size_t>(-1);
+
+bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The end of the value run that starts at `start` (a '['): the first capital met
+// outside a value, or `length`.
+size_t MeasureValueRun(const char* text, size_t start, size_t length) {
+  bool inValue = false;
+  size_t i = start;
+  while (i < length) {
+    const char c = text[i];
+    if (c == '\\') {
+      i += 2;
+      continue;
+    }
+    if (c == '[') inValue = true;
+    else if (c == ']') inValue = false;
+    else if (!inValue && IsCapital(c)) return i;
+    ++i;
+  }
+  return length;
+}
+
+// Hands every bracketed value of a run to the property table, escapes still in it.
+void ReadValues(SgfProperty& property, const char* run, size_t length, SgfArena& arena) {
+  size_t start = 0;
+  while (start + 2 <= length) {
+    size_t end = start + 1;
+    while (end < length && run[end] != ']') end += run[end] == '\\' ? 2 : 1;
+    if (end > length) end = length;
+    AddPropertyValue(property, std::string_view(run + start + 1, end - start - 1), arena);
+    start = end + 1;
+  }
+}
+
+PropertyId ApplyAlias(PropertyId id) {
+  if (id == PROP_M) return PROP_MA;
+  if (id == PROP_L) return PROP_LB;
+  return id;
+}
+
+// Reads the properties of one node's text; the first occurrence of a property wins.
+void ReadPropertyList(SgfNode& node, const char* text, size_t length, SgfArena& arena) {
+  size_t i = 0;
+  while (i + 2 < length) {
+    PropertyId id;
+    if (text[i + 1] == '[') {
+      id = static_cast<PropertyId>(static_cast<unsigned char>(text[i]) << 8);
+    } else {
+      id = static_cast<PropertyId>((static_cast<unsigned char>(text[i]) << 8) |
+                                   static_cast<unsigned char>(text[i + 1]));
+      i += 2;
+    }
+    id = ApplyAlias(id);
+    while (i + 1 < length && text[i] != '[') ++i;
+    if (text[i] != '[') return;
+    const size_t runEnd = MeasureValueRun(text, i, length);
+    if (!node.FindProperty(id)) ReadValues(*node.AppendProperty(id), text + i, runEnd - i, arena);
+    i = runEnd;
+  }
+}
+
+class Reader {
+ public:
+  Reader(SgfCollection& collection, SgfText& text, SgfNode* current)
+      : collection_(collection), text_(text), data_(text.Normalized()), current_(current) {}
+
+  // Scans structure from the text's position. True when stopped just after a ')',
+  // false at the end of the text.
+  bool ScanToClose() {
+    size_t p = text_.Position();
+    for (;;) {
+      if (p >= text_.Length()) {
+        if (!text_.NormalizeMore()) break;
+        continue;
+      }
+      switch (data_[p++]) {
+        case '(':
+          collection_.PushVariation(current_);
+          break;
+        case ')':
+          current_ = collection_.PopVariation(current_);
+          text_.SetPosition(p);
+          return true;
+        case ';':
+          p = ReadNode(p);
+          break;
+        default:
+          break;
+      }
+    }
+    text_.SetPosition(p);
+    return false;
+  }
+
+  SgfNode* Current() const { return current_; }
+
+ private:
+  // Reads the node whose text starts at `start` (just after its ';') and returns
+  // where the structure scan goes on.
+  size_t ReadNode(size_t start) {
+    if (collection_.VariationStackEmpty()) return start;
+    SgfNode* node = collection_.CreateNode(current_);
+    current_ = node;
+    const size_t end = NodeEnd(start);
+    if (end == kNoEnd) return start;
+    ReadPropertyList(*node, data_ + start, end - start, collection_.Arena());
+    current_ = collection_.SplitMove(node);
+    return end;
+  }
+
+  // The end of a node's text: the first '(', ')' or ';' outside a value; kNoEnd
+  // when the text ends first.
+  size_t NodeEnd(size_t start) {
+    bool inValue = false;
+    size_t i = start;
+    for (;;) {
+      if (i >= text_.Length()) {
+        if (!text_.NormalizeMore()) return kNoEnd;
+        continue;
+      }
+      const char c = data_[i];
+      if (c == '\\') {
+        i += 2;
+        continue;
+      }
+      if (inValue) {
+        if (c == ']') inValue = false;
+      } else if (c == '[') {
+        inValue = true;
+      } else if (c == '(' || c == ')' || c == ';') {
+        return i;
+      }
+      ++i;
+    }
+  }
+
+  SgfCollection& collection_;
+  SgfText& text_;
+  const char* data_;
+  SgfNode* current_;
+};
+
+}  // namespace
+
+void BeginParse(SgfCollection& collection, SgfText& text) {
+  collection.ResetParse();
+  if (text.IsGone()) return;
+  text.SetPosition(0);
+  Reader reader(collection, text, nullptr);
+  if (reader.ScanToClose()) {
+    collection.CloseFirstTree();
+    collection.SetResumeNode(reader.Current());
+  } else {
+    FinishParse(collection, text);
+  }
+  collection.SetCursor(collection.CurrentRoot());
+}
+
+void ContinueParse(SgfCollection& collection, SgfText& text) {
+  if (text.IsGone()) return;
+  Reader reader(collection, text, collection.ResumeNode());
+  if (reader.ScanToClose()) {
+    collection.CloseVariation();
+    collection.SetResumeNode(reader.Current());
+  } else {
+    FinishParse(collection, text);
+  }
+}
+
+void FinishParse(SgfCollection& collection, SgfText& text) {
+  text.Release();
+  collection.FinishTree();
+}
+
+}  // namespace tenukiro

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sgf/sgf_normalize.h"
+#include "sgf/sgf_reader.h"
+#include "sgf_test_support.h"
+
+namespace tenukiro {
+namespace {
+
+using testing::DescribeNode;
+using testing::ParsedRecord;
+using Order = std::vector<std::string>;
+
+std::string Normalized(std::string text) {
+  text.push_back('\0');
+  const size_t length = NormalizeSgfText(text.data(), text.size() - 1);
+  return text.substr(0, length);
+}
+
+TEST(NormalizeSgfText, KeepsStructureAndCapitalsAndWholeValues) {
+  struct Case {
+    std::string in, out;
+  } cases[] = {
+      {"( ; b[aa] )", "(;[aa])"},
+      {"(;AddBlack[aa][bb])", "(;AB[aa][bb])"},
+      {"(;C[a\nb])", "(;C[a\rb])"},
+      {"(;C[a\r\nb])", "(;C[a\r\rb])"},
+      {"(;C[a\\]b] x1 ]W[c])", "(;C[a\\]b]W[c])"},
+      {"(;C[x\\\ny])", "(;C[x\\\ny])"},
+      {"junk 12 (;GN[é]) tail", "(;GN[é])"},
+      {"\\a(;B[aa])", "\\a(;B[aa])"},
+      {"(;C[unterminated", "(;C[unterminated"},
+      {"trailing\\", "\\"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Normalized(c.in), c.out) << c.in;
+}
+
+TEST(NormalizeSgfText, PiecewiseEqualsWhole) {
+  std::string raw;
+  for (int i = 0; i < 2000; ++i) raw += "(;C[a\\]\n b]\nxy;B[cd]\\";
+  std::string piecewise = raw + '\0';
+  size_t read = 0, write = 0;
+  bool inValue = false;
+  for (size_t limit = 7; read < raw.size(); limit = std::min(raw.size(), limit + 7)) {
+    NormalizeRange(piecewise.data(), raw.size(), limit, read, write, inValue);
+  }
+  EXPECT_EQ(piecewise.substr(0, write), Normalized(raw));
+}
+
+TEST(Reader, ReferenceCases) {
+  struct Case {
+    const char* text;
+    Order order;
+  } cases[] = {
+      {"(;FF[4]SZ[9];B[cc];W[gg])", {"FF[4]SZ[9]", "B[3,3]", "W[7,7]"}},
+      {"( ; b[aa] )", {"SZ[19]"}},
+      {"(;AddBlack[aa][bb])", {"AB[1,1][2,2]SZ[19]"}},
+      {"(;M[aa]L[bb])", {"MA[1,1]LB[2,2:a]SZ[19]"}},
+      {"(;C[first]C[second])", {"C[first]SZ[19]"}},
+      {";B[aa](;W[bb])", {"SZ[19]", "W[2,2]"}},
+      {"", {"SZ[19]"}},
+      {"no parenthesis ;B[aa]", {"SZ[19]"}},
+      {"(;SZ[9]))(;B[aa])", {"SZ[9]", "SZ[19]", "B[1,1]"}},
+      {"(;B[aa];W[bb]", {"SZ[19]", "B[1,1]", ""}},
+      {"(;ABC[aa]XYZ[q])", {"AB[1,1]XY[q]SZ[19]"}},
+      {"(;B[aa][bb]MA[aa][bb])", {"MA[1,1][2,2]SZ[19]", "B[1,1]"}},
+  };
+  for (const Case& c : cases) {
+    ParsedRecord record(c.text);
+    EXPECT_EQ(record.ShowOrder(), c.order) << c.text;
+  }
+}
+
+TEST(Reader, EscapeTravelsToTheValueType) {
+  ParsedRecord record("(;C[a\\]b]ZZ[a\\]b])");
+  EXPECT_STREQ(record.collection.FirstRoot()->PropertyString(PROP_C), "a]b");
+  EXPECT_STREQ(record.collection.FirstRoot()->PropertyString(MakePropertyId("ZZ")), "a\\]b");
+}
+
+TEST(Reader, CrLfInAValueArrivesAsTwoCarriageReturns) {
+  ParsedRecord record("(;ZZ[a\r\nb])");
+  EXPECT_STREQ(record.collection.FirstRoot()->PropertyString(MakePropertyId("ZZ")), "a\r\rb");
+}
+
+TEST(Reader, GameWithoutVariationsIsParsedByTheFirstCallAndFinishedByTheNext) {
+  ParsedRecord record("(;FF[4]SZ[9];B[cc];W[gg])");
+  EXPECT_FALSE(record.text.IsGone());
+  EXPECT_EQ(record.collection.NodeCount(), 3u);
+  ContinueParse(record.collection, record.text);
+  EXPECT_TRUE(record.text.IsGone());
+  EXPECT_EQ(record.collection.NodeCount(), 3u);
+}
+
+TEST(Reader, FirstCallStopsAtTheFirstClosingParenthesis) {
+  ParsedRecord record("(;B[aa](;W[bb])(;W[cc]))");
+  // Root, the move split out of it, and W[bb].
+  EXPECT_EQ(record.collection.NodeCount(), 3u);
+  const SgfNode* root = record.collection.FirstRoot();
+  EXPECT_EQ(DescribeNode(root), "SZ[19]");
+  EXPECT_EQ(DescribeNode(root->FirstChild()), "B[1,1]");
+  EXPECT_EQ(record.text.Position(), std::string("(;B[aa](;W[bb])").size());
+  EXPECT_EQ(record.collection.Cursor(), root);
+  ContinueParse(record.collection, record.text);
+  EXPECT_EQ(record.collection.NodeCount(), 4u);
+  EXPECT_EQ(DescribeNode(root->FirstChild()->FirstChild()->NextSibling()), "W[3,3]");
+  EXPECT_EQ(record.collection.Cursor(), root) << "parsing never moves the cursor";
+  EXPECT_FALSE(record.text.IsGone());
+  ContinueParse(record.collection, record.text);
+  EXPECT_FALSE(record.text.IsGone()) << "the final ')' still ends a call";
+  ContinueParse(record.collection, record.text);
+  EXPECT_TRUE(record.text.IsGone());
+}
+
+TEST(Reader, GoneTextIsLeftAlone) {
+  GameContext context;
+  SgfCollection collection(context);
+  SgfText text;
+  BeginParse(collection, text);
+  ContinueParse(collection, text);
+  EXPECT_EQ(collection.FirstRoot(), nullptr);
+  EXPECT_TRUE(text.IsGone());
+}
+
+}  // namespace
+}  // namespace tenukiro
