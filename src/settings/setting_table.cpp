@@ -6,15 +6,15 @@ namespace tenukiro {
 namespace {
 
 constexpr SettingInfo kTable[kSettingCount] = {
-    {"RandomAccess", SettingKind::Integer, 1, false, 0, 0, nullptr, OptionForm::None},
+    {"RandomAccess", SettingKind::Integer, 1, false, 0, 0, nullptr, OptionForm::NotAnOption},
     {"SgfPriority", SettingKind::Integer, 0, false, 0, 0, "SgfPriority", OptionForm::Boolean},
     {"CommonPositionTime", SettingKind::Time, 1000, false, 0, 0, "CommonPositionTime", OptionForm::Time},
     {"CommentPageTime", SettingKind::Time, 1000, false, 0, 0, "CommentPageTime", OptionForm::Time},
     {"CommentLineTime", SettingKind::Time, 1000, false, 0, 0, "CommentLineTime", OptionForm::Time},
     {"FinalPositionTime", SettingKind::Time, 1000, false, 0, 0, "FinalPositionTime", OptionForm::Time},
-    {"BeforeSplashDelay", SettingKind::Time, 450, false, 0, 0, nullptr, OptionForm::None},
+    {"BeforeSplashDelay", SettingKind::Time, 450, false, 0, 0, nullptr, OptionForm::NotAnOption},
     {"SplashDelay", SettingKind::Time, 1000, false, 0, 0, "SplashDelay", OptionForm::Time},
-    {"AfterSplashDelay", SettingKind::Time, 450, false, 0, 0, nullptr, OptionForm::None},
+    {"AfterSplashDelay", SettingKind::Time, 450, false, 0, 0, nullptr, OptionForm::NotAnOption},
     {"StoneRadius", SettingKind::Integer, 12, true, 1, 99, "StoneRadius", OptionForm::Integer},
     {"GridPosition", SettingKind::Integer, 1, true, 0, 2, "GridPosition", OptionForm::Integer},
     {"GridX", SettingKind::Integer, 0, true, -99, 99, "GridX", OptionForm::Integer},

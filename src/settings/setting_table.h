@@ -61,7 +61,7 @@ enum SettingId : int {
 enum class SettingKind : uint8_t { Integer, Time, Color };
 
 // How a record's OP value spells a setting's new value.
-enum class OptionForm : uint8_t { None, Boolean, Integer, Time, Color };
+enum class OptionForm : uint8_t { NotAnOption, Boolean, Integer, Time, Color };
 
 struct SettingInfo {
   const char* name;         // profile value name (colours add "Red", "Green", "Blue")

@@ -42,7 +42,7 @@ std::optional<int32_t> ParseOptionValue(const SettingInfo& info, std::string_vie
       if (colour) return static_cast<int32_t>(*colour);
       return std::nullopt;
     }
-    case OptionForm::None:
+    case OptionForm::NotAnOption:
       break;
   }
   return std::nullopt;

@@ -6,10 +6,10 @@
 
 namespace tenukiro {
 
-enum class RunMode : int { None = -1, Configure = 0, Preview = 1, ScreenSaver = 2, ChangePassword = 3 };
+enum class RunMode : int { Unset = -1, Configure = 0, Preview = 1, ScreenSaver = 2, ChangePassword = 3 };
 
 struct CommandLine {
-  RunMode mode = RunMode::None;
+  RunMode mode = RunMode::Unset;
   int64_t window = 0;             // the host's window, 0 when none was given
   bool ownerIsForeground = false;  // "/c" alone: the dialog belongs to the active window
 };

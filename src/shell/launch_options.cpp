@@ -108,7 +108,7 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
     return options;
   }
   options.commandLine = ParseCommandLine(JoinArguments(static_cast<int>(switches.size()), switches.data()));
-  if (options.commandLine.mode == RunMode::None) return Fail("unknown switch '" + std::string(switches[1]) + "'");
+  if (options.commandLine.mode == RunMode::Unset) return Fail("unknown switch '" + std::string(switches[1]) + "'");
   return options;
 }
 

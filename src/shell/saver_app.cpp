@@ -68,7 +68,7 @@ int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
     case RunMode::ScreenSaver:
       return platform_.RunScreenSaver(profile);
     case RunMode::ChangePassword:
-    case RunMode::None:
+    case RunMode::Unset:
       // The system's screen locker owns the password here.
       return 0;
   }

@@ -50,11 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLineCase{"/c:0", RunMode::Configure, 0, false},
                       CommandLineCase{"/a 1234", RunMode::ChangePassword, 1234, false},
                       CommandLineCase{"/a", RunMode::ChangePassword, 0, false},
-                      CommandLineCase{"s", RunMode::None, 0, false},
-                      CommandLineCase{"/x", RunMode::None, 0, false},
-                      CommandLineCase{"/", RunMode::None, 0, false},
-                      CommandLineCase{"//", RunMode::None, 0, false},
-                      CommandLineCase{"/1", RunMode::None, 0, false},
+                      CommandLineCase{"s", RunMode::Unset, 0, false},
+                      CommandLineCase{"/x", RunMode::Unset, 0, false},
+                      CommandLineCase{"/", RunMode::Unset, 0, false},
+                      CommandLineCase{"//", RunMode::Unset, 0, false},
+                      CommandLineCase{"/1", RunMode::Unset, 0, false},
                       CommandLineCase{"/p 99999999999999999999999", RunMode::Preview, int64_t{1} << 40, false}));
 
 LaunchOptions Parse(std::vector<const char*> args, const char* xscreensaverWindow = nullptr) {

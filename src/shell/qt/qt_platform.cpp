@@ -1,0 +1,56 @@
+#include "shell/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <iostream>
+
+#include "shell/qt/qsettings_profile.h"
+#include "shell/qt/show_widget.h"
+#include "shell/qt/x11_preview.h"
+
+namespace tenukiro {
+
+QtPlatform::QtPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+QtPlatform::~QtPlatform() = default;
+
+QApplication& QtPlatform::Application() {
+  if (!application_) application_ = std::make_unique<QApplication>(argc_, argv_);
+  return *application_;
+}
+
+std::optional<std::string> QtPlatform::SystemLanguageName() {
+  const QLocale::Language language = QLocale::system().language();
+  if (language == QLocale::AnyLanguage || language == QLocale::C) return std::nullopt;
+  return QLocale::languageToString(language).toStdString();
+}
+
+std::unique_ptr<Profile> QtPlatform::OpenProfile(const std::string& application) {
+  return std::make_unique<QSettingsProfile>(QString::fromStdString(application));
+}
+
+int QtPlatform::RunConfiguration(Profile&, const CommandLine&) {
+  std::cerr << "tenukiro: the configuration dialog is not available in this version\n";
+  return 0;
+}
+
+int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
+  return RunX11Preview(profile, target);
+}
+
+int QtPlatform::RunScreenSaver(Profile& profile) {
+  QApplication& app = Application();
+  ShowWidget window(profile, ShowWidget::Mode::FullScreen);
+  window.Start();
+  return app.exec();
+}
+
+int QtPlatform::RunInWindow(Profile& profile) {
+  QApplication& app = Application();
+  ShowWidget window(profile, ShowWidget::Mode::Windowed);
+  window.Start();
+  return app.exec();
+}
+
+}  // namespace tenukiro

@@ -1,0 +1,40 @@
+# Shared by the end-to-end tests: a private Xvfb display, a private profile folder,
+# and helpers to read pixels from a screenshot. Source it; $1 of the test is the binary.
+set -euo pipefail
+TENUKIRO=${1:?usage: test.sh path/to/tenukiro}
+WORK=$(mktemp -d)
+export XDG_CONFIG_HOME="$WORK/config"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+cleanup() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local size=${1:-1024x768}
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+  export QT_QPA_PLATFORM=xcb
+}
+
+# pixel_at FILE X Y -> "R,G,B"
+pixel_at() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+wait_for_window() {  # wait_for_window NAME
+  for _ in $(seq 100); do
+    xdotool search --name "$1" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "window '$1' never appeared" >&2
+  return 1
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
