@@ -201,13 +201,14 @@ void Board::PlaceStone(int colour, int point, int move) {
 
 void Board::ConnectNeighbours(int colour, int point, int move) {
   const int enemy = OtherColour(colour);
+  int joined = move;
   for (int d = 0; d < 4; ++d) {
     const int neighbour = point + kNeighbourOffsets[d];
     const uint16_t word = grid_[neighbour];
     if (word & colour) {
       const int chain = ChainAtIndex(neighbour);
-      if (chain == move) continue;
-      MergeChain(chain, move);
+      if (chain == joined) continue;
+      joined = MergeChains(chain, joined);
       moves_[move].entries[d] = static_cast<int16_t>(chain);
     } else if (word & enemy) {
       const int chain = ChainAtIndex(neighbour);
@@ -234,17 +235,23 @@ int Board::SharedLiberties(int walked, int other) const {
   return shared;
 }
 
-void Board::MergeChain(int chain, int into) {
-  const bool walkJoining = chains_[chain].stoneCount < chains_[into].stoneCount;
-  const int shared = walkJoining ? SharedLiberties(chain, into) : SharedLiberties(into, chain);
-  chains_[into].libertyWeight += chains_[chain].libertyWeight - shared;
-  chains_[into].stoneCount += chains_[chain].stoneCount;
-  int stone = chain;
+// Joins a friendly chain to the chain of the stone just played. Only the smaller
+// chain is walked and relabelled (the played stone's chain on a tie), so a
+// stone joining a large chain costs as little as one joining a small one.
+int Board::MergeChains(int chain, int played) {
+  const bool keepPlayed = chains_[played].stoneCount >= chains_[chain].stoneCount;
+  const int kept = keepPlayed ? played : chain;
+  const int absorbed = keepPlayed ? chain : played;
+  const int shared = SharedLiberties(absorbed, kept);
+  chains_[kept].libertyWeight = static_cast<int16_t>(chains_[kept].libertyWeight + chains_[absorbed].libertyWeight - shared);
+  chains_[kept].stoneCount = static_cast<int16_t>(chains_[kept].stoneCount + chains_[absorbed].stoneCount);
+  int stone = absorbed;
   do {
-    moves_[stone].chain = static_cast<int16_t>(into);
+    moves_[stone].chain = static_cast<int16_t>(kept);
     stone = moves_[stone].nextStone;
-  } while (stone != chain);
-  std::swap(moves_[into].nextStone, moves_[chain].nextStone);
+  } while (stone != absorbed);
+  std::swap(moves_[kept].nextStone, moves_[absorbed].nextStone);
+  return kept;
 }
 
 int Board::CaptureMoveOf(int move) const {
@@ -252,7 +259,7 @@ int Board::CaptureMoveOf(int move) const {
   const int chain = moves_[move].chain;
   if (chains_[chain].stoneCount == 0) return chain;
   if (placement_[PointOf(move)] == move) return kNotCaptured;
-  // The capture came after the chain's newest stone, its representative.
+  // The capture came after every stone of the chain, its representative too.
   for (int later = chain + 1; later <= moveCount_; ++later) {
     for (int16_t entry : moves_[later].entries) {
       if (entry == -chain) return later;

@@ -73,7 +73,10 @@ class Board {
   int PlacementMove(int column, int row) const;
   // Index of the last stone taken off the point (or of a suicide played on it).
   int LastRemoved(int column, int row) const;
-  // Chain representative of the stone on the point, 0 when there is none.
+  // Chain representative of the stone on the point, 0 when there is none. The
+  // representative is the placement move of one of the chain's stones: the
+  // played stone's when a move joins chains of equal size, else the larger
+  // chain's.
   int ChainAt(int column, int row) const;
 
   int MoveCount() const { return moveCount_; }
@@ -128,7 +131,7 @@ class Board {
   void RemoveChain(int chain, int colour);
   void PlaceStone(int colour, int point, int move);
   void ConnectNeighbours(int colour, int point, int move);
-  void MergeChain(int chain, int into);
+  int MergeChains(int chain, int played);
   int SharedLiberties(int walked, int other) const;
 
   const GameContext* context_;

@@ -145,8 +145,9 @@ TEST_F(BoardTest, ChainTouchedTwiceIsCapturedOnceAndCapturerMerges) {
   )"));
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{-white, 0, 0, black}));
   EXPECT_EQ(board.StoneCount(white), 5);
-  EXPECT_EQ(board.StoneCount(move), 4);
-  EXPECT_EQ(board.LibertyWeight(move), 12 * 3);
+  EXPECT_EQ(board.ChainAt(2, 2), black);
+  EXPECT_EQ(board.StoneCount(black), 4);
+  EXPECT_EQ(board.LibertyWeight(black), 12 * 3);
   EXPECT_EQ(CheckBoardInvariants(board), "");
 }
 
@@ -231,8 +232,13 @@ TEST_F(BoardTest, MergeOfUnequalChainsAroundAnEye) {
     XXX..
     .....
   )");
+  const int larger = board.ChainAt(1, 1);
   const int move = board.PlayMove(kBlack, 4, 3, MoveMode::kGame);
-  EXPECT_EQ(board.StoneCount(move), 10);
+  EXPECT_EQ(board.ChainAt(4, 3), larger);
+  EXPECT_EQ(board.ChainAt(4, 2), larger);
+  EXPECT_EQ(board.StoneCount(larger), 10);
+  EXPECT_EQ(board.LibertyWeight(larger), 12 * 9);
+  EXPECT_EQ(Entries(board, move), (std::array<int, 4>{larger, 0, 0, 0}));
   EXPECT_EQ(CheckBoardInvariants(board), "");
   board.PlayMove(kWhite, 2, 2, MoveMode::kGame);
   EXPECT_EQ(CheckBoardInvariants(board), "");

@@ -1,7 +1,6 @@
 #include "replay/board_test_support.h"
 
 #include <algorithm>
-#include <set>
 #include <sstream>
 #include <utility>
 
@@ -48,47 +47,61 @@ std::string CheckCell(const Board& board, int column, int row) {
   return "";
 }
 
-// Flood fill of the chain at a stone, with its distinct liberties.
-void FloodChain(const Board& board, Point start, std::set<Point>& stones, std::set<Point>& liberties) {
+using PointFlags = std::array<std::array<bool, Board::kGridSide>, Board::kGridSide>;
+
+// Flood fill of the chain at a stone: its points and its distinct liberties.
+struct FloodedChain {
+  std::vector<Point> stones;
+  int liberties = 0;
+};
+
+FloodedChain FloodChain(const Board& board, Point start, PointFlags& seen) {
   const int colour = ColourOfWord(board.PointWord(start.first, start.second));
-  std::vector<Point> todo = {start};
-  stones.insert(start);
-  while (!todo.empty()) {
-    const Point p = todo.back();
-    todo.pop_back();
+  PointFlags liberty{};
+  FloodedChain chain;
+  chain.stones.push_back(start);
+  seen[start.first][start.second] = true;
+  for (size_t i = 0; i < chain.stones.size(); ++i) {
     for (const Point& step : kSteps) {
-      const Point n = {p.first + step.first, p.second + step.second};
-      const uint16_t word = board.PointWord(n.first, n.second);
-      if (board.IsPlayable(n.first, n.second) && (word & kPointEmpty)) liberties.insert(n);
-      if (ColourOfWord(word) == colour && board.IsPlayable(n.first, n.second) && stones.insert(n).second) {
-        todo.push_back(n);
+      const int c = chain.stones[i].first + step.first;
+      const int r = chain.stones[i].second + step.second;
+      if (!board.IsPlayable(c, r)) continue;
+      const uint16_t word = board.PointWord(c, r);
+      if ((word & kPointEmpty) && !liberty[c][r]) {
+        liberty[c][r] = true;
+        ++chain.liberties;
+      }
+      if (ColourOfWord(word) == colour && !seen[c][r]) {
+        seen[c][r] = true;
+        chain.stones.push_back({c, r});
       }
     }
   }
+  return chain;
 }
 
-std::string CheckChain(const Board& board, const std::set<Point>& stones, const std::set<Point>& liberties) {
-  const Point first = *stones.begin();
-  const int chain = board.ChainAt(first.first, first.second);
-  std::set<int> moves;
-  for (const Point& p : stones) {
-    if (board.ChainAt(p.first, p.second) != chain) return "two representatives in chain at " + At(first.first, first.second);
-    moves.insert(board.PlacementMove(p.first, p.second));
+std::string CheckChain(const Board& board, const FloodedChain& flooded) {
+  const auto [column, row] = flooded.stones.front();
+  const int chain = board.ChainAt(column, row);
+  std::vector<int> moves;
+  for (const auto& [c, r] : flooded.stones) {
+    if (board.ChainAt(c, r) != chain) return "two representatives in chain at " + At(column, row);
+    moves.push_back(board.PlacementMove(c, r));
   }
-  if (chain != *moves.rbegin()) return "representative is not the newest stone at " + At(first.first, first.second);
-  std::set<int> listed;
+  std::sort(moves.begin(), moves.end());
+  std::vector<int> listed;
   int stone = chain;
   do {
-    if (!listed.insert(stone).second || listed.size() > moves.size()) {
-      return "stone list does not close at " + At(first.first, first.second);
-    }
+    if (listed.size() >= moves.size()) return "stone list does not close at " + At(column, row);
+    listed.push_back(stone);
     stone = board.NextStone(stone);
   } while (stone != chain);
-  if (listed != moves) return "stone list differs from chain at " + At(first.first, first.second);
-  if (board.StoneCount(chain) != static_cast<int>(stones.size())) return "stone count wrong at " + At(first.first, first.second);
-  if (board.LibertyWeight(chain) != 12 * static_cast<int>(liberties.size())) {
+  std::sort(listed.begin(), listed.end());
+  if (listed != moves) return "stone list differs from chain at " + At(column, row);
+  if (board.StoneCount(chain) != static_cast<int>(moves.size())) return "stone count wrong at " + At(column, row);
+  if (board.LibertyWeight(chain) != 12 * flooded.liberties) {
     return "liberty weight " + std::to_string(board.LibertyWeight(chain)) + " for " +
-           std::to_string(liberties.size()) + " liberties at " + At(first.first, first.second);
+           std::to_string(flooded.liberties) + " liberties at " + At(column, row);
   }
   return "";
 }
@@ -142,15 +155,11 @@ std::string CheckBoardInvariants(const Board& board) {
       if (std::string error = CheckCell(board, column, row); !error.empty()) return error;
     }
   }
-  std::set<Point> seen;
+  PointFlags seen{};
   for (int column = 1; column < board.ColumnsPlus1(); ++column) {
     for (int row = 1; row < board.RowsPlus1(); ++row) {
-      if (board.PlacementMove(column, row) == 0 || seen.count({column, row})) continue;
-      std::set<Point> stones;
-      std::set<Point> liberties;
-      FloodChain(board, {column, row}, stones, liberties);
-      seen.insert(stones.begin(), stones.end());
-      if (std::string error = CheckChain(board, stones, liberties); !error.empty()) return error;
+      if (board.PlacementMove(column, row) == 0 || seen[column][row]) continue;
+      if (std::string error = CheckChain(board, FloodChain(board, {column, row}, seen)); !error.empty()) return error;
     }
   }
   return "";

@@ -1,0 +1,137 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <random>
+#include <vector>
+
+#include "replay/board.h"
+
+namespace tenukiro {
+namespace {
+
+struct Move {
+  int colour;
+  int column;
+  int row;
+};
+using Game = std::vector<Move>;
+
+constexpr int kGames = 32;
+constexpr int kBandLength = 100;
+constexpr int kBands = (Board::kMaxMoves + kBandLength - 1) / kBandLength;
+
+// Suicide as the board judges it, read through its public records.
+bool IsSuicide(const Board& board, int colour, int column, int row) {
+  static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
+  for (const auto& step : kSteps) {
+    const int c = column + step[0];
+    const int r = row + step[1];
+    const uint16_t word = board.PointWord(c, r);
+    if (word & kPointEmpty) return false;
+    const int weight = board.LibertyWeight(board.ChainAt(c, r));
+    if ((word & OtherColour(colour)) && weight == 12) return false;
+    if ((word & colour) && weight > 12) return false;
+  }
+  return true;
+}
+
+// A random game on an empty point each move, never a suicide, passing only when
+// no such point is left; as long as the move records allow.
+Game RandomLegalGame(uint32_t seed, int size) {
+  std::mt19937 random(seed);
+  GameContext context{static_cast<uint8_t>(size + 1), static_cast<uint8_t>(size + 1)};
+  Board board(context);
+  Game game;
+  std::vector<Move> candidates;
+  for (int i = 0; i < Board::kMaxMoves; ++i) {
+    const int colour = i % 2 ? kWhite : kBlack;
+    candidates.clear();
+    for (int column = 1; column <= size; ++column) {
+      for (int row = 1; row <= size; ++row) {
+        if ((board.PointWord(column, row) & kPointEmpty) && !IsSuicide(board, colour, column, row)) {
+          candidates.push_back({colour, column, row});
+        }
+      }
+    }
+    const Move move = candidates.empty() ? Move{colour, 0, 0} : candidates[random() % candidates.size()];
+    board.PlayMove(move.colour, move.column, move.row, MoveMode::kGame);
+    game.push_back(move);
+  }
+  return game;
+}
+
+const std::vector<Game>& Games() {
+  static const std::vector<Game> games = [] {
+    std::vector<Game> made;
+    for (int g = 0; g < kGames; ++g) made.push_back(RandomLegalGame(1000 + g, 19));
+    return made;
+  }();
+  return games;
+}
+
+void PlayMoves(Board& board, const Game& game, size_t from, size_t to) {
+  for (size_t i = from; i < to; ++i) board.PlayMove(game[i].colour, game[i].column, game[i].row, MoveMode::kGame);
+}
+
+double Seconds(std::chrono::steady_clock::duration elapsed) {
+  return std::chrono::duration<double>(elapsed).count();
+}
+
+void ReportMoves(benchmark::State& state, int64_t movesPerIteration) {
+  state.SetItemsProcessed(state.iterations() * movesPerIteration);
+  state.counters["per_move"] = benchmark::Counter(static_cast<double>(state.iterations() * movesPerIteration),
+                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// Whole 999-move games from the empty board; the reset between games is not timed.
+void BM_PlayMoveWholeGames(benchmark::State& state) {
+  const std::vector<Game>& games = Games();
+  GameContext context;
+  Board board(context);
+  int64_t moves = 0;
+  for (const Game& game : games) moves += static_cast<int64_t>(game.size());
+  for (auto _ : state) {
+    double seconds = 0;
+    for (const Game& game : games) {
+      board.ResetBoard();
+      const auto start = std::chrono::steady_clock::now();
+      PlayMoves(board, game, 0, game.size());
+      seconds += Seconds(std::chrono::steady_clock::now() - start);
+      benchmark::DoNotOptimize(board);
+    }
+    state.SetIterationTime(seconds);
+  }
+  ReportMoves(state, moves);
+}
+BENCHMARK(BM_PlayMoveWholeGames)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// One band of 100 move numbers, played from the position the game reached
+// before it, so the cost per move can be compared early and late in a game.
+void BM_PlayMoveBand(benchmark::State& state) {
+  const std::vector<Game>& games = Games();
+  const size_t from = static_cast<size_t>(state.range(0)) * kBandLength;
+  GameContext context;
+  std::vector<Board> before(games.size(), Board(context));
+  int64_t moves = 0;
+  for (size_t g = 0; g < games.size(); ++g) {
+    PlayMoves(before[g], games[g], 0, from);
+    moves += static_cast<int64_t>(std::min(games[g].size(), from + kBandLength) - from);
+  }
+  Board board(context);
+  for (auto _ : state) {
+    double seconds = 0;
+    for (size_t g = 0; g < games.size(); ++g) {
+      board = before[g];
+      const auto start = std::chrono::steady_clock::now();
+      PlayMoves(board, games[g], from, std::min(games[g].size(), from + kBandLength));
+      seconds += Seconds(std::chrono::steady_clock::now() - start);
+      benchmark::DoNotOptimize(board);
+    }
+    state.SetIterationTime(seconds);
+  }
+  ReportMoves(state, moves);
+}
+BENCHMARK(BM_PlayMoveBand)->DenseRange(0, kBands - 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tenukiro
