@@ -1,9 +1,12 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "render/clip_region.h"
 #include "render/color.h"
+#include "render/font.h"
 #include "render/geometry.h"
 #include "render/raster.h"
 #include "render/span_shapes.h"
@@ -25,6 +28,20 @@ struct Brush {
 
 // The three BitBlt raster operations the program uses: SRCCOPY, SRCPAINT and SRCAND.
 enum class RasterOp { kCopy, kOr, kAnd };
+
+// Text background modes (Win32 TRANSPARENT and OPAQUE) and reference points (TA_LEFT | TA_TOP,
+// TA_CENTER | TA_TOP).
+enum class BkMode { kTransparent, kOpaque };
+enum class TextAlign { kLeftTop, kCenterTop };
+
+// DrawTextA format flags, with their Win32 values.
+enum DrawTextFormat : unsigned {
+  kDtLeft = 0x0,
+  kDtCenter = 0x1,
+  kDtWordBreak = 0x10,
+  kDtNoClip = 0x100,
+  kDtCalcRect = 0x400,
+};
 
 // Draws on a Raster with GDI's integer semantics: lines leave out their end point, rectangles and
 // bounding boxes are right/bottom exclusive, and everything clips to the raster and the clip region.
@@ -71,6 +88,31 @@ class Canvas {
   // StretchBlt in HALFTONE mode: the srcRect part of src is area-averaged into dst.
   void StretchBlt(const Rect& dst, const Raster& src, const Rect& srcRect);
 
+  // Text state, kept like a device context's until changed.
+  void SelectFont(const Font& font) { font_ = font; }
+  const Font& font() const { return font_; }
+  void SetTextColor(Color c) { textColor_ = c; }
+  void SetBkColor(Color c) { bkColor_ = c; }
+  void SetBkMode(BkMode mode) { bkMode_ = mode; }
+  void SetTextAlign(TextAlign align) { textAlign_ = align; }
+  // Spreads extra pixels over the break characters (spaces) of the text drawn and measured next,
+  // breakCount of them: extra / breakCount each, the remainder one by one to the first ones.
+  // (0, 0) switches it off again.
+  void SetTextJustification(int extra, int breakCount);
+
+  // Width (sum of hinted advances, no kerning, plus any justification) and height (the font height).
+  Size GetTextExtent(std::string_view text) const;
+  // Draws text with its reference point at (x, y); glyphs are grey-scale coverage blended onto the
+  // background (the background colour in opaque mode, the pixels beneath in transparent mode).
+  void TextOut(int x, int y, std::string_view text);
+  // The same, clipped to clip as well (ExtTextOut with ETO_CLIPPED).
+  void TextOutClipped(int x, int y, const Rect& clip, std::string_view text);
+  // DrawTextA for the formats kDtLeft, kDtCenter, kDtWordBreak, kDtNoClip and kDtCalcRect: lines end
+  // at CR, LF or CR LF and, with kDtWordBreak, between words that would pass the right edge (a word
+  // wider than the rectangle stands alone on its line). Returns the height of the text; kDtCalcRect
+  // draws nothing and sets rect's bottom (and widens its right for an overlong line).
+  int DrawText(std::string_view text, Rect& rect, unsigned format);
+
  private:
   void PaintSpan(int y, long long x0, long long x1, Color c);
   void DrawLine(Point a, Point b, Color c);
@@ -79,9 +121,21 @@ class Canvas {
   template <typename RowFn>
   void DrawShape(const Rect& box, RowFn&& rowAt, Pen pen, Brush brush);
 
+  int TextWidth(std::u32string_view text) const;
+  void DrawTextLine(int left, int top, std::u32string_view text, bool justify);
+  void BlendGlyph(int penX, int baseline, const Glyph& glyph);
+  int JustificationAt(int breakIndex) const;
+
   Raster* raster_;
   ClipRegion clip_;
   Point current_;
+  Font font_;
+  Color textColor_ = 0;
+  Color bkColor_ = Rgb(255, 255, 255);
+  BkMode bkMode_ = BkMode::kOpaque;
+  TextAlign textAlign_ = TextAlign::kLeftTop;
+  int justifyExtra_ = 0;
+  int justifyBreaks_ = 0;
 };
 
 }  // namespace tenukiro

@@ -1,0 +1,62 @@
+#include "render/text_decode.h"
+
+namespace tenukiro {
+namespace {
+
+constexpr char32_t k1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// The length of the well-formed multi-byte UTF-8 sequence at the start of s, or 0.
+// Overlong forms, surrogates and code points above U+10FFFF are not well-formed.
+std::size_t Utf8Length(std::string_view s, char32_t& code) {
+  const auto lead = static_cast<unsigned char>(s[0]);
+  std::size_t length = 0;
+  char32_t min = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, code = lead & 0x1F, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, code = lead & 0x0F, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, code = lead & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (s.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (!IsContinuation(b)) return 0;
+    code = (code << 6) | (b & 0x3F);
+  }
+  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+  return (code < min || code > 0x10FFFF || surrogate) ? 0 : length;
+}
+
+}  // namespace
+
+char32_t Windows1252(unsigned char byte) {
+  return (byte >= 0x80 && byte <= 0x9F) ? k1252High[byte - 0x80] : char32_t{byte};
+}
+
+std::u32string DecodeText(std::string_view bytes) {
+  std::u32string out;
+  out.reserve(bytes.size());
+  while (!bytes.empty()) {
+    char32_t code = 0;
+    const std::size_t length = Utf8Length(bytes, code);
+    if (length == 0) {
+      out += Windows1252(static_cast<unsigned char>(bytes[0]));
+      bytes.remove_prefix(1);
+    } else {
+      out += code;
+      bytes.remove_prefix(length);
+    }
+  }
+  return out;
+}
+
+}  // namespace tenukiro
