@@ -21,6 +21,7 @@ SgfNode* SgfCollection::CreateNode(SgfNode* current) {
   SgfNode* node = arena_.New<SgfNode>();
   node->collection_ = this;
   ++nodeCount_;
+  lastCreated_ = node;
   if (!firstRoot_) {
     firstRoot_ = currentRoot_ = selectedRoot_ = node;
   } else if (current) {
@@ -133,13 +134,14 @@ SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
   return nullptr;
 }
 
-// The parser only adds nodes below the resume node, an ancestor of the last node
-// read, or new roots; so after a parse call that added nothing the climb would
-// fail again and is skipped. This keeps deep trees linear.
+// Nodes are created in show order (children and roots are only ever appended
+// after the last node read), so only the last node created can fail to find a
+// successor by climbing. Climbing again from it after a parse call that added
+// nothing would fail again; skipping that keeps deep trees linear.
 SgfNode* SgfCollection::NextNodePreorder(SgfNode* node, SgfText& text) {
   if (!node) return nullptr;
   if (node->firstChild_) return node->firstChild_;
-  bool climb = true;
+  bool climb = node != lastCreated_;
   for (;;) {
     const uint64_t before = nodeCount_;
     ContinueParse(*this, text);

@@ -98,6 +98,7 @@ class SgfCollection {
   SgfNode* resumeNode_ = nullptr;
   // Roots up to this one already have their default size.
   SgfNode* lastSizedRoot_ = nullptr;
+  SgfNode* lastCreated_ = nullptr;
   std::vector<StackEntry> variationStack_;
   uint64_t nodeCount_ = 0;
 };

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "base/random_source.h"
+#include "sgf/game_file.h"
+#include "sgf/sgf_reader.h"
+#include "sgf_test_support.h"
+
+namespace tenukiro {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsRandomGame(SgfText& text) {
+  GameContext context;
+  SgfCollection collection(context);
+  BeginParse(collection, text);
+  // Root, then 360 moves alternating B and W on 19x19 points.
+  int moves = 0;
+  for (SgfNode* node = collection.NextNodePreorder(collection.FirstRoot(), text); node;
+       node = collection.NextNodePreorder(node, text)) {
+    const PropertyId colour = moves % 2 == 0 ? PROP_B : PROP_W;
+    const auto point = node->PropertyPoint(colour);
+    if (!point || point->column < 1 || point->column > 19 || point->row < 1 || point->row > 19) return false;
+    ++moves;
+  }
+  return moves == 360;
+}
+
+class GameFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/sgf_game_file_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all);
+    fs::remove_all(folder_);
+  }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  fs::path folder_;
+};
+
+TEST_F(GameFileTest, RandomGameHasTheFixedShape) {
+  SeedRandom(5, true);
+  SgfText text = MakeRandomGameText();
+  text.NormalizeMore();
+  const std::string normalized(text.Normalized(), text.Length());
+  EXPECT_EQ(normalized.size(), 2192u);
+  EXPECT_EQ(normalized.substr(0, 31), "(;FF[4]AP[Vuko:v2.0]GM[1]SZ[19]");
+  EXPECT_EQ(normalized.substr(31, 3), ";B[");
+  EXPECT_EQ(normalized.substr(37, 3), ";W[");
+  EXPECT_EQ(normalized.back(), ')');
+  EXPECT_TRUE(IsRandomGame(text));
+}
+
+TEST_F(GameFileTest, ReadsTheBytesAsTheyAre) {
+  const std::string bytes = std::string("(;C[\xE9\0x]", 8) + ")";
+  SgfText text = ReadGameFile(Write("game.sgf", bytes));
+  ASSERT_FALSE(text.IsGone());
+  while (text.NormalizeMore()) {
+  }
+  EXPECT_EQ(std::string(text.Normalized(), text.Length()), bytes);
+}
+
+TEST_F(GameFileTest, EmptyFileGivesOneEmptyRoot) {
+  SgfText text = ReadGameFile(Write("empty.sgf", ""));
+  GameContext context;
+  SgfCollection collection(context);
+  BeginParse(collection, text);
+  EXPECT_TRUE(text.IsGone());
+  ASSERT_NE(collection.FirstRoot(), nullptr);
+  EXPECT_EQ(testing::DescribeNode(collection.FirstRoot()), "SZ[19]");
+  EXPECT_EQ(collection.Cursor(), collection.FirstRoot());
+}
+
+TEST_F(GameFileTest, AnythingButAReadableFileGivesARandomGame) {
+  const std::string unreadable = Write("locked.sgf", "(;B[aa])");
+  chmod(unreadable.c_str(), 0);
+  const bool canOpenLocked = std::ifstream(unreadable).is_open();  // true when run as root
+  std::string paths[] = {"", (folder_ / "missing.sgf").string(), folder_.string(), "/dev/zero", "/dev/null"};
+  for (const std::string& path : paths) {
+    SgfText text = ReadGameFile(path);
+    EXPECT_TRUE(IsRandomGame(text)) << path;
+  }
+  if (!canOpenLocked) {
+    SgfText text = ReadGameFile(unreadable);
+    EXPECT_TRUE(IsRandomGame(text));
+  }
+}
+
+}  // namespace
+}  // namespace tenukiro
