@@ -1,5 +1,7 @@
 #include "render/canvas.h"
 
+#include <cstring>
+
 #include "render/line_pixels.h"
 
 namespace tenukiro {
@@ -26,8 +28,11 @@ void Canvas::PaintSpan(int y, long long x0, long long x1, Color c) {
   const int from = static_cast<int>(std::max<long long>(x0, clip_.box().left));
   const int to = static_cast<int>(std::min<long long>(x1, clip_.box().right));
   clip_.ForEachVisibleSpan(y, from, to, [&](int a, int b) {
+    // One pixel, then the filled part doubled until the span is full.
     std::uint8_t* p = raster_->Row(y) + static_cast<std::ptrdiff_t>(a) * 3;
-    for (int x = a; x < b; ++x, p += 3) StorePixel(p, c);
+    const std::size_t total = static_cast<std::size_t>(b - a) * 3;
+    StorePixel(p, c);
+    for (std::size_t done = 3; done < total; done *= 2) std::memcpy(p + done, p, std::min(done, total - done));
   });
 }
 

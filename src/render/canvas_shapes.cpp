@@ -30,14 +30,20 @@ double Normalized(double angle) {
 
 template <typename RowFn>
 void Canvas::DrawShape(const Rect& box, RowFn&& rowAt, Pen pen, Brush brush) {
+  const int top = std::max(box.top, clip_.box().top);
   const int bottom = std::min(box.bottom, clip_.box().bottom);
-  for (int y = std::max(box.top, clip_.box().top); y < bottom; ++y) {
-    const RowSpan row = rowAt(y);
-    if (row.IsEmpty()) continue;
-    const RowSpan inside = InsideOf(row, rowAt(y - 1LL), rowAt(y + 1LL));
-    PaintSpan(y, row.left, inside.left, pen.color);
-    if (brush.solid) PaintSpan(y, inside.left, inside.right, brush.color);
-    PaintSpan(y, inside.right, row.right, pen.color);
+  RowSpan above = rowAt(top - 1LL);
+  RowSpan row = rowAt(top);
+  for (int y = top; y < bottom; ++y) {
+    const RowSpan below = rowAt(y + 1LL);
+    if (!row.IsEmpty()) {
+      const RowSpan inside = InsideOf(row, above, below);
+      PaintSpan(y, row.left, inside.left, pen.color);
+      if (brush.solid) PaintSpan(y, inside.left, inside.right, brush.color);
+      PaintSpan(y, inside.right, row.right, pen.color);
+    }
+    above = row;
+    row = below;
   }
 }
 
