@@ -3,11 +3,27 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
+
+#include <sys/mman.h>
 
 namespace tenukiro {
 namespace {
 
 size_t RoundUp(size_t size, size_t align) { return (size + align - 1) / align * align; }
+
+// Large blocks are aligned to and advised as huge pages: a big record fills
+// hundreds of megabytes of tree, and faulting that in 4 KB pages costs more than
+// parsing it.
+constexpr size_t kHugePage = 2 << 20;
+
+std::byte* AllocateBlock(size_t size) {
+  if (size < kHugePage) return static_cast<std::byte*>(std::malloc(size));
+  size = RoundUp(size, kHugePage);
+  void* block = std::aligned_alloc(kHugePage, size);
+  if (block) madvise(block, size, MADV_HUGEPAGE);
+  return static_cast<std::byte*>(block);
+}
 
 // Strings carry their capacity in a header just before the text.
 struct StringHeader {
@@ -16,13 +32,17 @@ struct StringHeader {
 
 }  // namespace
 
+void SgfArena::BlockDeleter::operator()(std::byte* block) const { std::free(block); }
+
 void* SgfArena::Bump(size_t size) {
   size = RoundUp(size, kAlign);
   if (static_cast<size_t>(end_ - next_) < size) {
     const size_t blockSize = size > nextBlockSize_ ? size : nextBlockSize_;
-    blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
+    std::byte* block = AllocateBlock(blockSize);
+    if (!block) throw std::bad_alloc();
+    blocks_.emplace_back(block);
     reserved_ += blockSize;
-    next_ = blocks_.back().get();
+    next_ = block;
     end_ = next_ + blockSize;
     if (nextBlockSize_ < kLargestBlock) nextBlockSize_ *= 2;
   }

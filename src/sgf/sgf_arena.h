@@ -6,6 +6,8 @@
 #include <type_traits>
 #include <vector>
 
+#include <cstdlib>
+
 namespace tenukiro {
 
 // Block allocator for the objects of one collection (nodes, properties, values and
@@ -48,17 +50,21 @@ class SgfArena {
   static constexpr size_t kObjectClasses = 32;
   static constexpr size_t kStringClasses = 64;
   static constexpr size_t kFirstBlock = 4096;
-  static constexpr size_t kLargestBlock = 4 << 20;
+  static constexpr size_t kLargestBlock = 8 << 20;
 
   struct FreeBlock {
     FreeBlock* next;
+  };
+
+  struct BlockDeleter {
+    void operator()(std::byte* block) const;
   };
 
   void* AllocateObject(size_t size);
   void FreeObject(void* object, size_t size);
   void* Bump(size_t size);
 
-  std::vector<std::unique_ptr<std::byte[]>> blocks_;
+  std::vector<std::unique_ptr<std::byte, BlockDeleter>> blocks_;
   std::byte* next_ = nullptr;
   std::byte* end_ = nullptr;
   size_t nextBlockSize_ = kFirstBlock;
