@@ -52,7 +52,9 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
 
 std::string UsageText() {
   return "usage: tenukiro [/s | /p ID | /l ID | /c[:ID] | /a ID] [-root | -window-id ID] [--window]\n"
-         "                [--seed N] [--set Name=Value]... | --help | --version\n";
+         "                [--seed N] [--set Name=Value]...\n"
+         "       tenukiro --replay FILE [--seed N] [--set Name=Value]...\n"
+         "       tenukiro --help | --version\n";
 }
 
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow) {
@@ -79,6 +81,10 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
       const auto window = ParseWindowId(argv[++i]);
       if (!window) return Fail(std::string("bad window id '") + argv[i] + "'");
       options.xscreensaverTarget = PreviewTarget{window};
+    } else if (arg == "--replay") {
+      if (!hasValue) return Fail("missing file after '--replay'");
+      options.action = LaunchOptions::Action::Replay;
+      options.replayPath = argv[++i];
     } else if (arg == "--window") {
       options.inWindow = true;
     } else if (arg == "--seed") {
@@ -103,6 +109,10 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
   }
 
   const bool noSwitches = switches.size() == 1;
+  if (options.action == LaunchOptions::Action::Replay) {
+    if (!noSwitches) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
+    return options;
+  }
   if (noSwitches && (options.xscreensaverTarget || options.inWindow)) {
     options.commandLine.mode = RunMode::Preview;
     return options;

@@ -19,13 +19,14 @@ struct PreviewTarget {
 // Everything the command line asks for. Our own options and XScreenSaver's are taken
 // out first; what is left is read as a Windows-style screen-saver command line.
 struct LaunchOptions {
-  enum class Action { Run, Help, Version, Error };
+  enum class Action { Run, Help, Version, Error, Replay };
   Action action = Action::Run;
   std::string error;  // one line naming the bad argument, for Action::Error
 
   CommandLine commandLine;
   std::optional<PreviewTarget> xscreensaverTarget;  // -root or -window-id
   bool inWindow = false;                             // --window: the show in an ordinary window
+  std::string replayPath;                            // --replay FILE
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
 };

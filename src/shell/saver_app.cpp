@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/random_source.h"
+#include "replay/replay_json.h"
 #include "settings/setting_names.h"
 
 namespace tenukiro {
@@ -39,6 +40,7 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
       err << "tenukiro: " << options.error << "\n" << UsageText();
       return 2;
     case LaunchOptions::Action::Run:
+    case LaunchOptions::Action::Replay:
       break;
   }
   for (const auto& [name, value] : options.settingOverrides) {
@@ -52,6 +54,11 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   const std::unique_ptr<Profile> stored = platform_.OpenProfile("Tenukiro");
   OverriddenProfile profile(*stored);
   for (const auto& [name, value] : options.settingOverrides) profile.Override(name, value);
+  if (options.action == LaunchOptions::Action::Replay) {
+    SettingsRecord settings = ReadShowSettings(profile);
+    WriteReplayJson(options.replayPath, settings, out);
+    return out ? 0 : 1;
+  }
   return Dispatch(options, profile);
 }
 

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "replay/board.h"
+#include "sgf/sgf_value.h"
+
+namespace tenukiro {
+
+// The part of the board shown: first column, first row, last column, last row.
+struct ViewRectangle {
+  int8_t xmin = 1;
+  int8_t ymin = 1;
+  int8_t xmax = 19;
+  int8_t ymax = 19;
+  friend bool operator==(const ViewRectangle&, const ViewRectangle&) = default;
+};
+
+// The show's states while a record plays.
+enum class ShowState : int { NextPosition = 1, NextPose = 2, MorePages = 3, EndWait = 4, Transition = 5,
+                             AfterTransition = 6 };
+
+// A label of up to four characters on a point.
+struct PointLabel {
+  uint8_t length = 0;
+  char text[LabelValue::kMaxLength] = {};
+  std::string_view Text() const { return std::string_view(text, length); }
+};
+
+// The game information texts of a game tree, in the order event, date, black
+// player, black rank, white player, white rank, result; null when missing.
+struct GameInfoTexts {
+  const char* event = nullptr;
+  const char* date = nullptr;
+  const char* blackPlayer = nullptr;
+  const char* blackRank = nullptr;
+  const char* whitePlayer = nullptr;
+  const char* whiteRank = nullptr;
+  const char* result = nullptr;
+};
+
+inline constexpr char kNoPose[] = "FFFFFFFFFF";
+
+// What the annotation steps make of the node last applied, for the renderer, the
+// assistant and the show's timing. Times are in milliseconds.
+struct AnnotationState {
+  int32_t nodeDuration = 0;
+  int32_t commentLineTime = 0;
+  int32_t nextWait = 0;
+
+  // The node's comment and where its next page starts; null without a comment.
+  const char* commentText = nullptr;
+  const char* commentCursor = nullptr;
+
+  char poseCode[11] = "FFFFFFFFFF";
+  int32_t assistantDx = 0;
+  int32_t assistantDy = 0;
+
+  // The node's XA values, stepped through one per timer tick.
+  int xaCount = 0;
+  const SgfValue* firstXa = nullptr;
+  const SgfValue* currentXa = nullptr;
+  bool explicitDuration = false;
+  ShowState showState = ShowState::NextPosition;
+
+  bool lastMoveMarkSuppressed = false;
+
+  // Move v shows the number v - S + F, where S = numberingOffset + the board's
+  // setup count.
+  int16_t numberingOffset = 1;
+  int16_t firstNumber = 1;
+
+  ViewRectangle view;
+  std::array<PointLabel, Board::kGridPoints> labels{};
+  GameInfoTexts gameInfo;
+
+  PointLabel& LabelAt(int column, int row) { return labels[column * Board::kGridSide + row]; }
+  const PointLabel& LabelAt(int column, int row) const { return labels[column * Board::kGridSide + row]; }
+};
+
+}  // namespace tenukiro

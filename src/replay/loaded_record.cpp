@@ -1,0 +1,43 @@
+#include "replay/loaded_record.h"
+
+#include "sgf/game_file.h"
+#include "sgf/sgf_reader.h"
+
+namespace tenukiro {
+
+LoadedRecord::LoadedRecord(const std::string& path, SettingsRecord& settings)
+    : LoadedRecord(ReadGameFile(path), settings) {}
+
+LoadedRecord::LoadedRecord(SgfText text, SettingsRecord& settings)
+    : text_(std::move(text)), annotations_(collection_, board_, settings, state_) {
+  if (text_.IsGone()) text_ = SgfText(kEmptyGameText);
+  BeginParse(collection_, text_);
+  state_.showState = ShowState::NextPosition;
+  annotations_.ApplyNode(collection_.CurrentRoot());
+}
+
+LoadedRecord::Step LoadedRecord::NextStep() {
+  SgfNode* cursor = collection_.Cursor();
+  SgfNode* next = collection_.NextNodePreorder(cursor, text_);
+  if (!next) return Step{};
+  collection_.SelectVariation(next);
+  if (next == collection_.CurrentRoot()) return Step{next, StepKind::NewGame};
+  if (cursor && next == cursor->FirstChild()) return Step{next, StepKind::FirstChild};
+  return Step{next, StepKind::Jump};
+}
+
+void LoadedRecord::ApplyStep(const Step& step) {
+  switch (step.kind) {
+    case StepKind::FirstChild:
+      annotations_.ApplyNode(step.node);
+      break;
+    case StepKind::NewGame:
+    case StepKind::Jump:
+      annotations_.ReplayToNode(step.node);
+      break;
+    case StepKind::End:
+      break;
+  }
+}
+
+}  // namespace tenukiro

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "replay/annotation_state.h"
+#include "replay/board.h"
+#include "replay/position_annotations.h"
+#include "settings/settings_record.h"
+#include "sgf/game_context.h"
+#include "sgf/sgf_collection.h"
+#include "sgf/sgf_text.h"
+
+namespace tenukiro {
+
+// One record being played: its text (parsed lazily), the tree read so far, the
+// board, and what the annotation steps made of the node last applied. Everything
+// lives from the load to the next one.
+class LoadedRecord {
+ public:
+  // How the show reaches the next node in show order.
+  enum class StepKind {
+    NewGame,     // the root of the file's next game tree: rebuilt from scratch
+    FirstChild,  // the main line goes on: applied on top of the position
+    Jump,        // another variation: the position is replayed from the root
+    End,         // the file is finished
+  };
+  struct Step {
+    SgfNode* node = nullptr;
+    StepKind kind = StepKind::End;
+  };
+
+  // Reads the file (a random game when it cannot be read), parses its first
+  // variation and applies the first root.
+  LoadedRecord(const std::string& path, SettingsRecord& settings);
+  // The same for a text already in memory.
+  LoadedRecord(SgfText text, SettingsRecord& settings);
+  LoadedRecord(const LoadedRecord&) = delete;
+  LoadedRecord& operator=(const LoadedRecord&) = delete;
+
+  // Finds the next node in show order (parsing more on demand) and marks it as
+  // the line shown. Applies nothing.
+  Step NextStep();
+  // Applies a step found by NextStep.
+  void ApplyStep(const Step& step);
+
+  SgfCollection& Collection() { return collection_; }
+  const SgfCollection& Collection() const { return collection_; }
+  Board& GetBoard() { return board_; }
+  const Board& GetBoard() const { return board_; }
+  AnnotationState& State() { return state_; }
+  const AnnotationState& State() const { return state_; }
+  PositionAnnotations& Annotations() { return annotations_; }
+  const PositionAnnotations& Annotations() const { return annotations_; }
+  const GameContext& Context() const { return context_; }
+
+ private:
+  GameContext context_;
+  SgfText text_;
+  SgfCollection collection_{context_};
+  Board board_{context_};
+  AnnotationState state_;
+  PositionAnnotations annotations_;
+};
+
+}  // namespace tenukiro

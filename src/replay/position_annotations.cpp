@@ -1,0 +1,327 @@
+#include "replay/position_annotations.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "replay/format_scan.h"
+
+namespace tenukiro {
+namespace {
+
+const SgfProperty* PropertyWithValues(const SgfNode& node, PropertyId id) {
+  const SgfProperty* property = node.FindProperty(id);
+  return property && property->FirstValue() ? property : nullptr;
+}
+
+int32_t ClampTime(int64_t value, int32_t low) { return static_cast<int32_t>(std::clamp<int64_t>(value, low, 1000000)); }
+
+int32_t ClampToInt(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+bool PositionAnnotations::OnBoard(int column, int row) const {
+  return column >= 1 && row >= 1 && column < board_.ColumnsPlus1() && row < board_.RowsPlus1();
+}
+
+void PositionAnnotations::ApplyNode(SgfNode* node) {
+  if (!node) return;
+  collection_.SetCursor(node);
+  if (node == collection_.CurrentRoot()) PrepareGameRoot(node);
+  ApplyTiming(*node);
+  ApplyAssistantScript(*node);
+  ApplySetup(*node);
+  ApplyMove(*node);
+  ApplyView(*node);
+  ApplyMarks(*node);
+  ApplyMoveNumber(*node);
+  ApplyComment(*node);
+}
+
+void PositionAnnotations::ReplayToNode(const SgfNode* target) {
+  SgfNode* node = collection_.CurrentRoot();
+  while (node) {
+    ApplyNode(node);
+    if (node == target || !target) return;
+    node = SgfCollection::NextInLine(node);
+  }
+}
+
+void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
+  collection_.GetBoardSize();
+  board_.ResetBoard();
+  state_.firstNumber = 1;
+  state_.numberingOffset = 1;
+  state_.lastMoveMarkSuppressed = false;
+
+  std::vector<std::string_view> options;
+  if (const SgfProperty* op = root->FindProperty(PROP_OP)) {
+    for (const SgfValue* value : op->Values()) {
+      if (value->Text()) options.emplace_back(value->Text());
+    }
+  }
+  settings_.ApplyRecordOptions(options);
+
+  state_.gameInfo = GameInfoTexts{LookupGameInfo(PROP_EV), LookupGameInfo(PROP_DT), LookupGameInfo(PROP_PB),
+                                  LookupGameInfo(PROP_BR), LookupGameInfo(PROP_PW), LookupGameInfo(PROP_WR),
+                                  LookupGameInfo(PROP_RE)};
+  ComputeViewRectangle();
+}
+
+void PositionAnnotations::ApplyTiming(const SgfNode& node) {
+  int32_t duration = settings_.Effective(node.FirstChild() ? CommonPositionTime : FinalPositionTime);
+  int32_t page = settings_.Effective(CommentPageTime);
+  int32_t line = settings_.Effective(CommentLineTime);
+  const SgfProperty* mt = settings_.On(SgfPriority) ? PropertyWithValues(node, PROP_MT) : nullptr;
+  if (mt && mt->FirstValue()->Text()) {
+    int64_t fields[3] = {};
+    const int read = ScanColonNumbers(mt->FirstValue()->Text(), 3, fields);
+    if (read != 0) {
+      duration = read >= 1 ? ClampTime(fields[0], 10) : 10;
+      page = read >= 2 ? ClampTime(fields[1], 0) : 0;
+      line = read >= 3 ? ClampTime(fields[2], 0) : 0;
+    }
+  }
+  if (settings_.On(Comment) && node.FindProperty(PROP_C)) duration += page;
+  state_.nodeDuration = duration;
+  state_.commentLineTime = line;
+  state_.nextWait = duration;
+}
+
+void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
+  state_.xaCount = 0;
+  state_.explicitDuration = false;
+  if (!settings_.On(Assistant)) return;
+  const SgfProperty* xa = settings_.On(SgfPriority) ? PropertyWithValues(node, PROP_XA) : nullptr;
+  if (!xa) {
+    ResetScriptValue();
+    state_.firstXa = nullptr;
+    state_.currentXa = nullptr;
+    state_.showState = ShowState::NextPosition;
+    return;
+  }
+  state_.xaCount = static_cast<int>(std::min<size_t>(xa->ValueCount(), INT32_MAX));
+  state_.firstXa = xa->FirstValue();
+  const char* text = state_.firstXa->Text();
+  if (text && std::strlen(text) > 9) {
+    ReadScriptValue(text);
+  } else {
+    ResetScriptValue();
+  }
+  state_.currentXa = state_.firstXa->Next();
+  state_.showState = state_.xaCount == 1 ? ShowState::NextPosition : ShowState::NextPose;
+}
+
+void PositionAnnotations::ReadScriptValue(const char* text) {
+  state_.explicitDuration = false;
+  const size_t length = std::strlen(text);
+  for (size_t i = 0; i < 10; ++i) state_.poseCode[i] = i < length ? text[i] : 'F';
+  state_.poseCode[10] = '\0';
+  const char* colon = std::strchr(text, ':');
+  if (!colon) {
+    state_.assistantDx = 0;
+    state_.assistantDy = 0;
+    return;
+  }
+  int64_t fields[3] = {};
+  const int read = ScanColonNumbers(colon + 1, 3, fields);
+  if (read <= 0 || fields[0] <= 0) {
+    state_.nextWait = state_.nodeDuration / std::max(state_.xaCount, 1);
+  } else {
+    state_.nextWait = ClampToInt(fields[0]);
+    state_.explicitDuration = true;
+  }
+  state_.assistantDx = read == 3 ? ClampToInt(fields[1]) : 0;
+  state_.assistantDy = read == 3 ? ClampToInt(fields[2]) : 0;
+}
+
+void PositionAnnotations::ResetScriptValue() {
+  std::memcpy(state_.poseCode, kNoPose, sizeof state_.poseCode);
+  state_.assistantDx = 0;
+  state_.assistantDy = 0;
+}
+
+void PositionAnnotations::ApplySetup(const SgfNode& node) {
+  struct Step {
+    PropertyId id;
+    uint16_t set;
+  };
+  static constexpr Step kSteps[] = {{PROP_AE, kPointEmpty}, {PROP_AB, kPointBlack}, {PROP_AW, kPointWhite}};
+  bool anyValue = false;
+  for (const Step& step : kSteps) {
+    const SgfProperty* property = PropertyWithValues(node, step.id);
+    if (!property) continue;
+    anyValue = true;
+    for (const SgfValue* value : property->Values()) {
+      const PointValue p = value->Point();
+      if (!OnBoard(p.column, p.row)) continue;
+      const uint16_t word = board_.PointWord(p.column, p.row);
+      board_.SetPointWord(p.column, p.row, static_cast<uint16_t>((word & ~(kPointEmpty | kStoneBits)) | step.set));
+    }
+  }
+  if (!anyValue) return;
+  state_.lastMoveMarkSuppressed = true;
+  board_.RebuildChains();
+  state_.numberingOffset = 1;
+  state_.firstNumber = 1;
+}
+
+void PositionAnnotations::ApplyMove(const SgfNode& node) {
+  int colour = kBlack;
+  const SgfProperty* move = PropertyWithValues(node, PROP_B);
+  if (!move) {
+    colour = kWhite;
+    move = PropertyWithValues(node, PROP_W);
+  }
+  if (!move || board_.MoveCount() >= Board::kMaxMoves) return;
+  state_.lastMoveMarkSuppressed = false;
+  PointValue p = move->FirstValue()->Point();
+  if (!OnBoard(p.column, p.row) || !board_.IsLegalMove(colour, p.column, p.row)) p = PointValue{};
+  board_.PlayMove(colour, p.column, p.row, MoveMode::kGame);
+}
+
+void PositionAnnotations::ApplyView(const SgfNode& node) {
+  const SgfProperty* vw = PropertyWithValues(node, PROP_VW);
+  if (!vw) return;
+  const int columns = board_.ColumnsPlus1() - 1;
+  const int rows = board_.RowsPlus1() - 1;
+  const auto setHidden = [&](int c, int r, bool hidden) {
+    const uint16_t word = board_.PointWord(c, r);
+    board_.SetPointWord(c, r, hidden ? (word | kPointHidden) : static_cast<uint16_t>(word & ~kPointHidden));
+  };
+  for (int c = 1; c <= columns; ++c) {
+    for (int r = 1; r <= rows; ++r) setHidden(c, r, true);
+  }
+  for (const SgfValue* value : vw->Values()) {
+    const PointValue p = value->Point();
+    if (p.column == 0 && p.row == 0) {
+      for (int c = 1; c <= columns + 1; ++c) {
+        for (int r = 1; r <= rows + 1; ++r) setHidden(c, r, false);
+      }
+    } else if (OnBoard(p.column, p.row)) {
+      setHidden(p.column, p.row, false);
+    }
+  }
+  if (!settings_.On(Indices)) return;
+  // The coordinate cells follow the view of the points next to them.
+  const auto hiddenAt = [&](int c, int r) { return (board_.PointWord(c, r) & kPointHidden) != 0; };
+  for (int r = 1; r <= rows; ++r) {
+    setHidden(0, r, hiddenAt(1, r));
+    setHidden(columns + 1, r, hiddenAt(columns, r));
+  }
+  for (int c = 1; c <= columns; ++c) {
+    setHidden(c, 0, hiddenAt(c, 1));
+    setHidden(c, rows + 1, hiddenAt(c, rows));
+  }
+  setHidden(0, 0, hiddenAt(1, 1));
+  setHidden(columns + 1, 0, hiddenAt(columns, 1));
+  setHidden(0, rows + 1, hiddenAt(1, rows));
+  setHidden(columns + 1, rows + 1, hiddenAt(columns, rows));
+}
+
+void PositionAnnotations::ApplyMarks(const SgfNode& node) {
+  for (int c = 1; c < board_.ColumnsPlus1(); ++c) {
+    for (int r = 1; r < board_.RowsPlus1(); ++r) {
+      board_.SetPointWord(c, r, static_cast<uint16_t>(board_.PointWord(c, r) & ~kMarkBits));
+      state_.LabelAt(c, r) = PointLabel{};
+    }
+  }
+  static constexpr std::pair<PropertyId, uint16_t> kMarks[] = {
+      {PROP_MA, kMarkMA}, {PROP_TR, kMarkTR}, {PROP_SQ, kMarkSQ}, {PROP_CR, kMarkCR}};
+  for (const auto& [id, bit] : kMarks) {
+    const SgfProperty* property = PropertyWithValues(node, id);
+    if (!property) continue;
+    for (const SgfValue* value : property->Values()) {
+      const PointValue p = value->Point();
+      if (OnBoard(p.column, p.row)) board_.SetPointWord(p.column, p.row, board_.PointWord(p.column, p.row) | bit);
+    }
+  }
+  if (const SgfProperty* lb = PropertyWithValues(node, PROP_LB)) {
+    for (const SgfValue* value : lb->Values()) {
+      const LabelValue label = value->Label();
+      if (!OnBoard(label.column, label.row)) continue;
+      PointLabel& target = state_.LabelAt(label.column, label.row);
+      target.length = std::min<uint8_t>(label.length, LabelValue::kMaxLength);
+      std::memcpy(target.text, label.text, target.length);
+    }
+  }
+}
+
+void PositionAnnotations::ApplyMoveNumber(const SgfNode& node) {
+  const SgfProperty* mn = PropertyWithValues(node, PROP_MN);
+  if (!mn) return;
+  state_.numberingOffset = static_cast<int16_t>(board_.MoveCount() - board_.SetupCount());
+  state_.firstNumber = mn->FirstValue()->Number();
+}
+
+void PositionAnnotations::ApplyComment(const SgfNode& node) {
+  const SgfProperty* c = settings_.On(Comment) ? PropertyWithValues(node, PROP_C) : nullptr;
+  state_.commentText = c ? c->FirstValue()->Text() : nullptr;
+  state_.commentCursor = state_.commentText;
+}
+
+void PositionAnnotations::StoreView(int xmin, int ymin, int xmax, int ymax) {
+  if (settings_.On(Indices)) {
+    // The coordinate cells then belong to the view.
+    if (xmin == 1) xmin = 0;
+    if (ymin == 1) ymin = 0;
+    if (xmax == board_.ColumnsPlus1() - 1) xmax = board_.ColumnsPlus1();
+    if (ymax == board_.RowsPlus1() - 1) ymax = board_.RowsPlus1();
+  }
+  state_.view = ViewRectangle{static_cast<int8_t>(xmin), static_cast<int8_t>(ymin), static_cast<int8_t>(xmax),
+                              static_cast<int8_t>(ymax)};
+}
+
+void PositionAnnotations::StoreWholeView() { StoreView(1, 1, board_.ColumnsPlus1() - 1, board_.RowsPlus1() - 1); }
+
+void PositionAnnotations::ComputeViewRectangle() {
+  const int columns = board_.ColumnsPlus1() - 1;
+  const int rows = board_.RowsPlus1() - 1;
+  int xmin = columns + 1, ymin = rows + 1, xmax = 0, ymax = 0;
+  StoreView(xmin, ymin, xmax, ymax);
+  const SgfNode* root = collection_.CurrentRoot();
+  for (const SgfNode* node = root; node; node = SgfCollection::NextInLine(node)) {
+    const SgfProperty* vw = PropertyWithValues(*node, PROP_VW);
+    if (!vw) {
+      if (node == root) return StoreWholeView();
+      continue;
+    }
+    for (const SgfValue* value : vw->Values()) {
+      const PointValue p = value->Point();
+      if (p.column == 0 && p.row == 0) return StoreWholeView();
+      if (!OnBoard(p.column, p.row)) continue;
+      xmin = std::min<int>(xmin, p.column);
+      ymin = std::min<int>(ymin, p.row);
+      xmax = std::max<int>(xmax, p.column);
+      ymax = std::max<int>(ymax, p.row);
+      StoreView(xmin, ymin, xmax, ymax);
+      if (xmin == 1 && ymin == 1 && xmax == columns && ymax == rows) return;
+    }
+  }
+  if (xmin > xmax || ymin > ymax) StoreWholeView();
+}
+
+const char* PositionAnnotations::LookupGameInfo(PropertyId id) const {
+  for (const SgfNode* node = collection_.CurrentRoot(); node; node = SgfCollection::NextInLine(node)) {
+    if (node->FindProperty(id)) return node->PropertyString(id);
+  }
+  return nullptr;
+}
+
+int PositionAnnotations::NumberedMoveAt(int column, int row) const {
+  int v = board_.PlacementMove(column, row);
+  if (!settings_.On(Numbering) || !settings_.On(AsInBooks)) return v;
+  const int start = NumberingStart();
+  // Earlier stones on a point have smaller indices, so the walk ends; the bound
+  // only guards against a damaged history.
+  for (int e = board_.LastRemoved(column, row), steps = 0; e > 0 && steps < Board::kMoveRecords; ++steps) {
+    if (board_.CaptureMoveOf(e) < start) break;
+    v = e;
+    e = board_.PreviousOccupant(e);
+  }
+  return v;
+}
+
+}  // namespace tenukiro
