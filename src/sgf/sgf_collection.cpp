@@ -53,10 +53,19 @@ void SgfCollection::AppendRoot(SgfNode* root) {
 }
 
 SgfNode* SgfCollection::SplitMove(SgfNode* node) {
-  const bool setup = node->FindProperty(PROP_AB) || node->FindProperty(PROP_AW) || node->FindProperty(PROP_AE);
-  if (!setup && node->parent_) return node;
-  const PropertyId id = node->FindProperty(PROP_B) ? PROP_B : PROP_W;
-  if (!node->FindProperty(id)) return node;
+  // One pass over the properties: this runs for every node read.
+  bool setup = false;
+  SgfProperty* black = nullptr;
+  SgfProperty* white = nullptr;
+  for (SgfProperty* property : node->Properties()) {
+    const PropertyId id = property->Id();
+    if (id == PROP_AB || id == PROP_AW || id == PROP_AE) setup = true;
+    else if (id == PROP_B) black = property;
+    else if (id == PROP_W) white = property;
+  }
+  SgfProperty* move = black ? black : white;
+  if (!move || (!setup && node->parent_)) return node;
+  const PropertyId id = move->Id();
   const PointValue point = node->PropertyPoint(id).value_or(PointValue{});
   node->RemoveProperty(id);
   SgfNode* child = CreateNode(node);

@@ -126,3 +126,31 @@ TEST(Reader, GoneTextIsLeftAlone) {
 
 }  // namespace
 }  // namespace tenukiro
+
+namespace tenukiro {
+namespace {
+
+TEST(Reader, NormalisesOnlyAsFarAsItParses) {
+  std::string collection;
+  while (collection.size() < (4u << 20)) collection += "(;SZ[9];B[aa];W[bb]C[ a comment\n ])\n";
+  testing::ParsedRecord record(collection);
+  EXPECT_EQ(record.collection.NodeCount(), 3u);
+  EXPECT_FALSE(record.text.IsFullyNormalized());
+  EXPECT_LT(record.text.Length(), collection.size() / 4);
+}
+
+TEST(Reader, ValuesAndNodesAcrossNormalisationPieces) {
+  // A comment far longer than a piece, with escapes and line feeds all along it.
+  std::string comment;
+  while (comment.size() < 300000) comment += "x\\]y\n";
+  testing::ParsedRecord record("(;SZ[9]C[" + comment + "];B[aa])");
+  std::string expected;
+  while (expected.size() < 300000 * 4 / 5) expected += "x]y\r";
+  const std::vector<std::string> order = record.ShowOrder();
+  ASSERT_EQ(order.size(), 2u);
+  EXPECT_EQ(order[0], "SZ[9]C[" + expected + "]");
+  EXPECT_EQ(order[1], "B[1,1]");
+}
+
+}  // namespace
+}  // namespace tenukiro

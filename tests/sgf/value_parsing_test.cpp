@@ -140,3 +140,23 @@ TEST(PropertyId, LettersMakeTheIdentifier) {
 
 }  // namespace
 }  // namespace tenukiro
+
+namespace tenukiro {
+namespace {
+
+TEST(PropertyValues, RectanglesAreClippedToTheLetterRange) {
+  testing::ParsedRecord record("(;AB[aa:~~]AW[AA:\x7f\x7f])");
+  const SgfProperty* black = record.collection.FirstRoot()->FindProperty(PROP_AB);
+  ASSERT_NE(black, nullptr);
+  EXPECT_EQ(black->ValueCount(), static_cast<size_t>(kMaxRectangleCoordinate * kMaxRectangleCoordinate));
+  for (const SgfValue* value : black->Values()) {
+    EXPECT_GE(value->Point().column, 1);
+    EXPECT_LE(value->Point().row, kMaxRectangleCoordinate);
+  }
+  // Corners far outside (-31 and 31) give the clipped square, not 63 x 63 points.
+  EXPECT_EQ(record.collection.FirstRoot()->FindProperty(PROP_AW)->ValueCount(),
+            static_cast<size_t>(kMaxRectangleCoordinate * kMaxRectangleCoordinate));
+}
+
+}  // namespace
+}  // namespace tenukiro
