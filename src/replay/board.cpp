@@ -25,14 +25,6 @@ int StoneColourOf(uint16_t word) {
 
 Board::Board(const GameContext& context) : context_(&context) { ResetBoard(); }
 
-bool Board::OnGrid(int column, int row) {
-  return column >= 0 && column < kGridSide && row >= 0 && row < kGridSide;
-}
-
-bool Board::IsPlayable(int column, int row) const {
-  return column >= 1 && column < columnsPlus1_ && row >= 1 && row < rowsPlus1_;
-}
-
 void Board::TakeSize() {
   columnsPlus1_ = std::clamp<int>(context_->columnsPlus1, 1, kMaxSizePlus1);
   rowsPlus1_ = std::clamp<int>(context_->rowsPlus1, 1, kMaxSizePlus1);
@@ -268,9 +260,6 @@ int Board::CaptureMoveOf(int move) const {
   return kNotCaptured;
 }
 
-uint16_t Board::PointWord(int column, int row) const {
-  return OnGrid(column, row) ? grid_[Index(column, row)] : kPointBorder;
-}
 
 void Board::SetPointWord(int column, int row, uint16_t word) {
   if (!OnGrid(column, row)) return;
@@ -278,17 +267,8 @@ void Board::SetPointWord(int column, int row, uint16_t word) {
   grid_[Index(column, row)] = word;
 }
 
-int Board::PlacementMove(int column, int row) const {
-  return OnGrid(column, row) ? placement_[Index(column, row)] : 0;
-}
 
-int Board::LastRemoved(int column, int row) const {
-  return OnGrid(column, row) ? lastRemoved_[Index(column, row)] : 0;
-}
 
-int Board::ChainAt(int column, int row) const {
-  return OnGrid(column, row) ? ChainAtIndex(Index(column, row)) : 0;
-}
 
 int Board::MoveColour(int move) const { return ValidRecord(move) ? moves_[move].colour : 0; }
 int Board::MoveColumn(int move) const { return ValidRecord(move) ? moves_[move].column : 0; }

@@ -61,23 +61,33 @@ class Board {
 
   int ColumnsPlus1() const { return columnsPlus1_; }
   int RowsPlus1() const { return rowsPlus1_; }
-  bool IsPlayable(int column, int row) const;
+  bool IsPlayable(int column, int row) const {
+    return column >= 1 && column < columnsPlus1_ && row >= 1 && row < rowsPlus1_;
+  }
 
   // Point readers take any coordinates: outside the 21 x 21 grid a point word
   // reads as border and the planes read 0.
-  uint16_t PointWord(int column, int row) const;
+  uint16_t PointWord(int column, int row) const {
+    return OnGrid(column, row) ? grid_[Index(column, row)] : kPointBorder;
+  }
   // Writes a point word of the grid; ignored outside it. A border cell keeps
   // its border bit and takes no stone or empty bit.
   void SetPointWord(int column, int row, uint16_t word);
   // Index of the move whose stone stands on the point, 0 when empty.
-  int PlacementMove(int column, int row) const;
+  int PlacementMove(int column, int row) const {
+    return OnGrid(column, row) ? placement_[Index(column, row)] : 0;
+  }
   // Index of the last stone taken off the point (or of a suicide played on it).
-  int LastRemoved(int column, int row) const;
+  int LastRemoved(int column, int row) const {
+    return OnGrid(column, row) ? lastRemoved_[Index(column, row)] : 0;
+  }
   // Chain representative of the stone on the point, 0 when there is none. The
   // representative is the placement move of one of the chain's stones: the
   // played stone's when a move joins chains of equal size, else the larger
   // chain's.
-  int ChainAt(int column, int row) const;
+  int ChainAt(int column, int row) const {
+    return OnGrid(column, row) ? ChainAtIndex(Index(column, row)) : 0;
+  }
 
   int MoveCount() const { return moveCount_; }
   int SetupCount() const { return setupCount_; }
@@ -115,7 +125,9 @@ class Board {
   };
 
   static int Index(int column, int row) { return column * kGridSide + row; }
-  static bool OnGrid(int column, int row);
+  static bool OnGrid(int column, int row) {
+    return column >= 0 && column < kGridSide && row >= 0 && row < kGridSide;
+  }
   static bool ValidRecord(int index) { return index >= 0 && index < kMoveRecords; }
 
   void TakeSize();

@@ -175,12 +175,14 @@ bool ReferenceBoard::OnBoard(int column, int row) const {
 
 std::vector<Point> ReferenceBoard::GroupAt(int column, int row) const {
   const int colour = colour_[column][row];
+  PointFlags inGroup{};
+  inGroup[column][row] = true;
   std::vector<Point> group = {{column, row}};
   for (size_t i = 0; i < group.size(); ++i) {
     for (const Point& step : kSteps) {
       const Point n = {group[i].first + step.first, group[i].second + step.second};
-      if (OnBoard(n.first, n.second) && colour_[n.first][n.second] == colour &&
-          std::find(group.begin(), group.end(), n) == group.end()) {
+      if (OnBoard(n.first, n.second) && colour_[n.first][n.second] == colour && !inGroup[n.first][n.second]) {
+        inGroup[n.first][n.second] = true;
         group.push_back(n);
       }
     }
