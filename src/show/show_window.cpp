@@ -1,0 +1,292 @@
+#include "show/show_window.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "base/random_source.h"
+#include "render/font.h"
+#include "show/random_colours.h"
+
+namespace tenukiro {
+
+std::string BundledRecordPath(const std::string& programDirectory) {
+  const std::string beside = programDirectory + "Tenukiro.sgf";
+  const std::string installed = programDirectory + "../share/tenukiro/Tenukiro.sgf";
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(beside, error) && std::filesystem::is_regular_file(installed, error)) {
+    return installed;
+  }
+  return beside;
+}
+
+CShowWnd::CShowWnd(const Profile& profile, ShowHost& host, std::string programDirectory,
+                   SphereImageRenderer* spheres)
+    : host_(host),
+      programDirectory_(std::move(programDirectory)),
+      settings_(ReadShowSettings(profile)),
+      files_(ReadFileList(profile)),
+      board_(profile, programDirectory_, spheres) {
+  if (!files_.Empty() && settings_.Registry(RandomAccess) == 1) files_.Advance(RandomInt(files_.Count()));
+}
+
+CShowWnd::~CShowWnd() = default;
+
+void CShowWnd::OnCreate() {
+  LoadCurrentRecord();
+  kx_ = 10;
+  ky_ = 10;
+}
+
+std::string CShowWnd::CurrentRecordPath() const {
+  return files_.Empty() ? BundledRecordPath(programDirectory_) : files_.Current();
+}
+
+void CShowWnd::LoadCurrentRecord() {
+  record_.reset();
+  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
+  state_ = ShowState::NextPosition;
+  TakeNodeTiming();
+  if (settings_.On(RandomColors)) RandomizeColours(settings_);
+  board_.Refresh(*record_, settings_);
+}
+
+void CShowWnd::TakeNodeTiming() {
+  nextWait_ = record_->State().nextWait;
+  state_ = record_->State().showState;
+}
+
+void CShowWnd::OnTimer() {
+  switch (state_) {
+    case ShowState::NextPosition:
+    case ShowState::MorePages:
+      StepNextPosition();
+      break;
+    case ShowState::NextPose:
+      StepNextPose();
+      break;
+    case ShowState::EndWait:
+      StepEndWait();
+      break;
+    case ShowState::Transition:
+      StepTransition();
+      break;
+    case ShowState::AfterTransition:
+      StepAfterTransition();
+      break;
+  }
+  SetShowTimer(nextWait_);
+}
+
+void CShowWnd::StepNextPosition() {
+  const LoadedRecord::Step step = record_->NextStep();
+  switch (step.kind) {
+    case LoadedRecord::StepKind::End:
+      nextWait_ = kEndTick;
+      endCounter_ = 0;
+      state_ = ShowState::EndWait;
+      return;
+    case LoadedRecord::StepKind::NewGame:
+      record_->ApplyStep(step);
+      ComputeLayout();
+      if (settings_.On(RandomColors)) RandomizeColours(settings_);
+      board_.Refresh(*record_, settings_);
+      ClearScreen();
+      DrawFullFrame();
+      break;
+    case LoadedRecord::StepKind::FirstChild:
+      board_.Commit();
+      record_->ApplyStep(step);
+      RedrawChanged();
+      break;
+    case LoadedRecord::StepKind::Jump: {
+      board_.Commit();
+      // A jump replays the line from the root, which resets the record's colours:
+      // the game's random scheme is kept across it.
+      const bool randomBefore = settings_.On(RandomColors);
+      if (randomBefore) settings_.SaveEffectiveColours();
+      record_->ApplyStep(step);
+      if (settings_.On(RandomColors)) settings_.RestoreEffectiveColours();
+      RedrawChanged();
+      break;
+    }
+  }
+  TakeNodeTiming();
+}
+
+void CShowWnd::StepNextPose() {
+  board_.Commit();
+  AnnotationState& state = record_->State();
+  PositionAnnotations& annotations = record_->Annotations();
+  const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
+  if (!text || std::char_traits<char>::length(text) < 10) {
+    annotations.ResetScriptValue();
+  } else {
+    annotations.ReadScriptValue(text);
+  }
+  if (state.currentXa) state.currentXa = state.currentXa->Next();
+  if (state.currentXa == state.firstXa) state.showState = ShowState::NextPosition;
+  RedrawChanged();
+  TakeNodeTiming();
+}
+
+void CShowWnd::StepEndWait() {
+  if (endCounter_ == 0) ClearScreen();
+  endCounter_ += kEndTick;
+  if (endCounter_ <= settings_.Effective(BeforeSplashDelay)) return;
+  transitionTime_ = ((settings_.Effective(SplashDelay) + kExtraTransitionMs) / 100) * 100;
+  if (transitionTime_ != 0) {
+    transitionCounter_ = 0;
+    state_ = ShowState::Transition;
+  } else {
+    afterCounter_ = 0;
+    state_ = ShowState::AfterTransition;
+  }
+}
+
+void CShowWnd::StepTransition() {
+  if (transitionCounter_ == 0) DrawTransitionScreen();
+  transitionCounter_ += kEndTick;
+  if (transitionCounter_ <= transitionTime_) return;
+  afterCounter_ = 0;
+  state_ = ShowState::AfterTransition;
+}
+
+void CShowWnd::StepAfterTransition() {
+  if (afterCounter_ == 0) ClearScreen();
+  afterCounter_ += kEndTick;
+  if (afterCounter_ <= settings_.Effective(AfterSplashDelay)) return;
+  record_.reset();
+  if (!files_.Empty()) files_.Next(settings_.Effective(RandomAccess) == 1);
+  LoadCurrentRecord();
+  kx_ = RandomInt(21);
+  ky_ = RandomInt(21);
+  ComputeLayout();
+  ClearScreen();
+  DrawFullFrame();
+}
+
+void CShowWnd::SetShowTimer(int32_t interval) {
+  if (interval == armedInterval_) return;
+  host_.ArmTimer(std::max(interval, 1));
+  armedInterval_ = interval;
+}
+
+void CShowWnd::OnPaint() {
+  if (!record_) {
+    ClearScreen();
+    return;
+  }
+  ComputeLayout();
+  switch (state_) {
+    case ShowState::NextPosition:
+    case ShowState::NextPose:
+    case ShowState::MorePages:
+      ClearScreen();
+      DrawFullFrame();
+      break;
+    case ShowState::EndWait:
+    case ShowState::AfterTransition:
+      ClearScreen();
+      break;
+    case ShowState::Transition:
+      ClearScreen();
+      DrawTransitionScreen();
+      break;
+  }
+  SetShowTimer(nextWait_);
+}
+
+Canvas CShowWnd::SurfaceCanvas() { return Canvas(host_.Surface()); }
+
+void CShowWnd::PresentAll() {
+  const Size client = host_.ClientSize();
+  host_.Present(Rect{0, 0, client.width, client.height});
+}
+
+void CShowWnd::ClearScreen() {
+  Canvas canvas = SurfaceCanvas();
+  const Size client = host_.ClientSize();
+  canvas.ClearRect(Rect{0, 0, client.width, client.height}, static_cast<Color>(settings_.Effective(ScreenBackgroundColor)));
+  PresentAll();
+}
+
+void CShowWnd::DrawTransitionScreen() {
+  const Size client = host_.ClientSize();
+  const Size screen = host_.ScreenSize();
+  int scale = 1;
+  if (client.width > 0 && client.height > 0) {
+    scale = std::max(1, std::min(screen.width / client.width, screen.height / client.height));
+  }
+  const int height = std::max(1, 120 / scale);
+  Canvas canvas = SurfaceCanvas();
+  canvas.SelectFont(Font("Arial", height, 400));
+  canvas.SetTextColor(static_cast<Color>(settings_.Effective(ScreenTextColor)));
+  canvas.SetBkColor(static_cast<Color>(settings_.Effective(ScreenBackgroundColor)));
+  canvas.SetBkMode(BkMode::kOpaque);
+  canvas.SetTextAlign(TextAlign::kCenterTop);
+  canvas.TextOut(client.width / 2, (client.height - height) / 2, "ZANKIRO");
+  PresentAll();
+}
+
+void CShowWnd::ComputeLayout() {
+  board_.ComputeLayout(settings_, host_.ClientSize(), host_.ScreenSize(), kx_, ky_, *record_);
+}
+
+void CShowWnd::DrawFullFrame() {
+  Canvas canvas = SurfaceCanvas();
+  board_.DrawFullFrame(canvas, *record_, settings_);
+  PresentAll();
+}
+
+void CShowWnd::RedrawChanged() {
+  Canvas canvas = SurfaceCanvas();
+  for (const Rect& changed : board_.RedrawChanged(canvas, *record_, settings_)) host_.Present(changed);
+}
+
+void CShowWnd::ReplayToNode(const SgfNode* node) {
+  record_->Annotations().ReplayToNode(node);
+  TakeNodeTiming();
+}
+
+void CShowWnd::SetFileList(const std::vector<std::string>& files) {
+  const bool countChanged = static_cast<int>(files.size()) != files_.Count();
+  files_ = FileList(files);
+  if (!countChanged) return;
+  record_.reset();
+  LoadCurrentRecord();
+  OnPaint();
+}
+
+void CShowWnd::SetRandomAccess(int32_t value) { settings_.SetRegistryValue(RandomAccess, value); }
+
+void CShowWnd::SetSgfPriority(int32_t value) {
+  if (value == settings_.Registry(SgfPriority)) return;
+  const bool recordSetIt = !settings_.FromRegistry(SgfPriority);
+  settings_.SetRegistryValue(SgfPriority, value);
+  if (recordSetIt) return;
+  const bool randomBefore = settings_.On(RandomColors);
+  if (randomBefore) settings_.SaveEffectiveColours();
+  ReplayToNode(record_->Collection().Cursor());
+  if (settings_.On(RandomColors)) {
+    if (randomBefore) {
+      settings_.RestoreEffectiveColours();
+    } else {
+      RandomizeColours(settings_);
+    }
+  }
+  OnPaint();
+}
+
+void CShowWnd::SetSetting(SettingId id, int32_t value) {
+  settings_.SetRegistryValue(id, value);
+  const bool positionTime = id == CommonPositionTime || id == CommentPageTime || id == CommentLineTime ||
+                            id == FinalPositionTime;
+  if (positionTime) {
+    SetShowTimer(100);
+    return;
+  }
+  OnPaint();
+}
+
+}  // namespace tenukiro
