@@ -1,0 +1,7 @@
+#include "sphere/clear_renderer.h"
+
+namespace tenukiro {
+
+void ClearRenderer::Setup() { DefaultSetup(); }
+
+}  // namespace tenukiro

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "render/color.h"
+#include "render/raster.h"
+#include "sphere/lighting_parameters.h"
+
+// The GL library's context handle, kept opaque so that users of this header see no GL header.
+struct osmesa_context;
+
+namespace tenukiro {
+
+// A GL rendering context that draws into a memory buffer instead of a window. One context is made
+// once and reused for image after image: making one costs far more than rendering a small image.
+// Derived classes give the scene: `Setup` before the caller's settings, `Draw` after them.
+class OffscreenGlContext {
+ public:
+  // Larger images are refused: the sphere images of any real screen are far smaller.
+  static constexpr int kMaxSide = 4096;
+
+  OffscreenGlContext() = default;
+  OffscreenGlContext(const OffscreenGlContext&) = delete;
+  OffscreenGlContext& operator=(const OffscreenGlContext&) = delete;
+  virtual ~OffscreenGlContext();
+
+  // Makes the GL context (true if it already exists); false when the library gives none.
+  bool Create();
+  // Binds a fresh width × height target and runs the scene set-up; false when there is no
+  // context or the size is refused.
+  bool Begin(int width, int height);
+  // Draws the scene and waits until all of it is in the target.
+  void Finish();
+  // Copies the target into an image of the same size, top row first.
+  void ReadPixels(Raster& image) const;
+  void Release();
+
+  // The scene operations; the colour operations must follow SetViewport, which resets them.
+  void SetViewport(int width, int height);
+  void SetDiffuseColour(Color c);
+  void SetClearColour(Color c);
+  void SetSpecular(double level);
+  void SetAmbient(double level);
+
+ protected:
+  virtual void Setup() = 0;
+  virtual void Draw() = 0;
+  void DefaultSetup();
+
+ private:
+  bool MakeCurrent();
+
+  osmesa_context* context_ = nullptr;
+  std::vector<std::uint8_t> target_;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+}  // namespace tenukiro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "sphere/offscreen_gl_context.h"
+
+namespace tenukiro {
+
+// The lit sphere scene: a smooth sphere of radius 5 whose near cap, cut by the far plane, just
+// touches the edges of the image.
+class SphereRenderer : public OffscreenGlContext {
+ protected:
+  void Setup() override;
+  void Draw() override;
+};
+
+}  // namespace tenukiro

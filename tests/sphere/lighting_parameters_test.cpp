@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "sphere/lighting_parameters.h"
+#include "sphere/sphere_renderer.h"
+
+namespace tenukiro {
+namespace {
+
+class LightingParametersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(context_.Create());
+    ASSERT_TRUE(context_.Begin(5, 5));
+    context_.SetViewport(5, 5);
+  }
+
+  SphereRenderer context_;
+  LightingParameters& block_ = SharedLightingParameters();
+};
+
+TEST_F(LightingParametersTest, ColourOperationsScaleAsTheSceneExpects) {
+  context_.SetDiffuseColour(Rgb(255, 102, 0));
+  EXPECT_FLOAT_EQ(block_.lightDiffuse[0], 255 * 0.009803922f);
+  EXPECT_FLOAT_EQ(block_.lightDiffuse[1], 1.0f);
+  EXPECT_FLOAT_EQ(block_.lightDiffuse[2], 0.0f);
+  EXPECT_FLOAT_EQ(block_.lightDiffuse[3], 1.0f);
+  context_.SetSpecular(30);
+  EXPECT_FLOAT_EQ(block_.lightSpecular[0], 3.0f);
+  EXPECT_FLOAT_EQ(block_.lightSpecular[2], 3.0f);
+  EXPECT_FLOAT_EQ(block_.lightSpecular[3], 1.0f);
+  context_.SetAmbient(1000);
+  EXPECT_FLOAT_EQ(block_.lightAmbient[1], 100.0f);
+  EXPECT_FLOAT_EQ(block_.lightAmbient[3], 1.0f);
+}
+
+TEST_F(LightingParametersTest, SettingTheViewportRestoresEveryDefault) {
+  context_.SetDiffuseColour(Rgb(1, 2, 3));
+  context_.SetSpecular(0);
+  context_.SetAmbient(10);
+  block_.eyeDistance = 5;
+  block_.constantAttenuation = 1;
+  block_.lightPosition[0] = 0;
+  context_.SetViewport(7, 3);
+  const LightingParameters defaults;
+  EXPECT_EQ(block_.eyeDistance, -32.0);
+  EXPECT_EQ(block_.lightPosition, (LightingParameters::Rgba{100, 100, 300, 1}));
+  EXPECT_EQ(block_.lightAmbient, (LightingParameters::Rgba{0.2f, 0.2f, 0.2f, 1}));
+  EXPECT_EQ(block_.lightDiffuse, (LightingParameters::Rgba{1, 1, 1, 1}));
+  EXPECT_EQ(block_.lightSpecular, (LightingParameters::Rgba{1, 1, 1, 1}));
+  EXPECT_EQ(block_.constantAttenuation, 2.0f);
+  EXPECT_EQ(block_.lightAmbient, defaults.lightAmbient);
+}
+
+TEST(OffscreenGlContextTest, NothingRendersWithoutACreatedContext) {
+  SphereRenderer context;
+  EXPECT_FALSE(context.Begin(5, 5));
+  ASSERT_TRUE(context.Create());
+  EXPECT_TRUE(context.Create());
+  EXPECT_FALSE(context.Begin(0, 5));
+  EXPECT_FALSE(context.Begin(5, -1));
+  context.Release();
+  EXPECT_FALSE(context.Begin(5, 5));
+  context.Release();
+}
+
+TEST(OffscreenGlContextTest, ReadingIntoAnImageOfAnotherSizeDoesNothing) {
+  SphereRenderer context;
+  ASSERT_TRUE(context.Create());
+  ASSERT_TRUE(context.Begin(5, 5));
+  context.SetViewport(5, 5);
+  context.SetClearColour(Rgb(0, 0, 0));
+  context.Finish();
+  Raster other(4, 5, Rgb(7, 7, 7));
+  context.ReadPixels(other);
+  EXPECT_EQ(other.GetPixel(0, 0), Rgb(7, 7, 7));
+  Raster same(5, 5, Rgb(7, 7, 7));
+  context.ReadPixels(same);
+  EXPECT_EQ(same.GetPixel(0, 0), Rgb(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace tenukiro
