@@ -21,7 +21,7 @@ std::string ExecutablePath(const char* argv0) {
 
 int main(int argc, char** argv) {
   const std::string path = ExecutablePath(argc > 0 ? argv[0] : nullptr);
-  tenukiro::QtPlatform platform(argc, argv);
+  tenukiro::QtPlatform platform(argc, argv, tenukiro::DirectoryOf(path));
   tenukiro::CSaverApp app(platform, {path, tenukiro::DirectoryOf(path)});
   return app.Run(argc, argv, std::getenv("XSCREENSAVER_WINDOW"), std::cout, std::cerr);
 }

@@ -11,7 +11,8 @@
 
 namespace tenukiro {
 
-QtPlatform::QtPlatform(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+QtPlatform::QtPlatform(int& argc, char** argv, std::string programDirectory)
+    : argc_(argc), argv_(argv), programDirectory_(std::move(programDirectory)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -36,19 +37,19 @@ int QtPlatform::RunConfiguration(Profile&, const CommandLine&) {
 }
 
 int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
-  return RunX11Preview(profile, target);
+  return RunX11Preview(profile, target, programDirectory_, nullptr);
 }
 
 int QtPlatform::RunScreenSaver(Profile& profile) {
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::FullScreen);
+  ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, nullptr);
   window.Start();
   return app.exec();
 }
 
 int QtPlatform::RunInWindow(Profile& profile) {
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::Windowed);
+  ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, nullptr);
   window.Start();
   return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "shell/saver_app.h"
 
@@ -12,7 +13,7 @@ namespace tenukiro {
 // of each run mode.
 class QtPlatform : public SaverPlatform {
  public:
-  QtPlatform(int& argc, char** argv);
+  QtPlatform(int& argc, char** argv, std::string programDirectory);
   ~QtPlatform() override;
 
   std::optional<std::string> SystemLanguageName() override;
@@ -27,6 +28,7 @@ class QtPlatform : public SaverPlatform {
 
   int& argc_;
   char** argv_;
+  std::string programDirectory_;
   std::unique_ptr<QApplication> application_;
 };
 

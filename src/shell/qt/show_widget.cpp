@@ -2,31 +2,26 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDateTime>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include "settings/other_values.h"
 
 namespace tenukiro {
-namespace {
 
-uint32_t TickCount() { return static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch()); }
-
-QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-}  // namespace
-
-ShowWidget::ShowWidget(Profile& profile, Mode mode)
-    : mode_(mode),
-      settings_(ReadShowSettings(profile)),
-      closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), TickCount()) {
+ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& programDirectory,
+                       SphereImageRenderer* spheres)
+    : mode_(mode), closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), 0) {
+  clock_.start();
+  show_ = std::make_unique<CShowWnd>(profile, *this, programDirectory, spheres);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
   setWindowTitle(QStringLiteral("Tenukiro"));
+  connect(&timer_, &QTimer::timeout, this, [this] { show_->OnTimer(); });
   if (mode_ == Mode::FullScreen) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setCursor(Qt::BlankCursor);
@@ -34,10 +29,11 @@ ShowWidget::ShowWidget(Profile& profile, Mode mode)
   }
 }
 
+ShowWidget::~ShowWidget() = default;
+
 void ShowWidget::Start() {
   if (mode_ == Mode::FullScreen) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    setGeometry(screen);
+    setGeometry(QGuiApplication::primaryScreen()->geometry());
     showFullScreen();
     activateWindow();
     raise();
@@ -47,9 +43,32 @@ void ShowWidget::Start() {
   }
 }
 
-void ShowWidget::paintEvent(QPaintEvent*) {
+Size ShowWidget::ScreenSize() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return ClientSize();
+  const QSize size = screen->size() * screen->devicePixelRatio();
+  return Size{size.width(), size.height()};
+}
+
+void ShowWidget::Present(const Rect& changed) {
+  update(QRect(changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top));
+}
+
+void ShowWidget::paintEvent(QPaintEvent* event) {
+  if (surface_.width() != width() || surface_.height() != height()) {
+    // A new size: the show draws the whole picture again.
+    surface_ = Raster(width(), height());
+    if (!created_) {
+      created_ = true;
+      show_->OnCreate();
+    }
+    show_->OnPaint();
+  }
+  if (surface_.empty()) return;
+  const QImage image(surface_.data(), surface_.width(), surface_.height(), surface_.stride(),
+                     QImage::Format_RGB888);
   QPainter painter(this);
-  painter.fillRect(rect(), ToQColor(static_cast<Color>(settings_.Effective(ScreenBackgroundColor))));
+  painter.drawImage(event->rect(), image, event->rect());
 }
 
 void ShowWidget::RequestClose() {
@@ -93,7 +112,7 @@ void ShowWidget::changeEvent(QEvent* event) {
 }
 
 void ShowWidget::closeEvent(QCloseEvent* event) {
-  // Closing the full-screen saver from outside goes through the same rules.
+  // The window manager's close is swallowed: only the saver's own rules end it.
   if (mode_ == Mode::FullScreen && !closeGranted_) {
     event->ignore();
     return;

@@ -1,25 +1,39 @@
 #pragma once
 
-#include <QImage>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 #include "settings/profile.h"
-#include "settings/settings_record.h"
 #include "shell/saver_close_rules.h"
+#include "show/show_host.h"
+#include "show/show_window.h"
 
 namespace tenukiro {
 
 // The window the show runs in: full screen and top-most without a cursor for the
-// screen saver (closing by the saver's rules), or an ordinary window.
-class ShowWidget : public QWidget {
+// screen saver (closing by the saver's rules), or an ordinary window. It keeps the
+// window's pixels in a raster that the show draws into and shows what changed.
+class ShowWidget : public QWidget, public ShowHost {
   Q_OBJECT
 
  public:
   enum class Mode { FullScreen, Windowed };
 
-  ShowWidget(Profile& profile, Mode mode);
+  ShowWidget(const Profile& profile, Mode mode, const std::string& programDirectory,
+             SphereImageRenderer* spheres);
+  ~ShowWidget() override;
 
   void Start();
+
+  Size ClientSize() const override { return Size{width(), height()}; }
+  Size ScreenSize() const override;
+  Raster& Surface() override { return surface_; }
+  void ArmTimer(int intervalMs) override { timer_.start(intervalMs); }
+  void Present(const Rect& changed) override;
+  uint32_t TickCount() const override { return static_cast<uint32_t>(clock_.elapsed()); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -33,8 +47,12 @@ class ShowWidget : public QWidget {
   void RequestClose();
 
   Mode mode_;
-  SettingsRecord settings_;
+  QElapsedTimer clock_;
+  QTimer timer_;
+  Raster surface_;
+  std::unique_ptr<CShowWnd> show_;
   SaverCloseRules closeRules_;
+  bool created_ = false;
   bool closeGranted_ = false;
 };
 

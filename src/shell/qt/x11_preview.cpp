@@ -1,17 +1,20 @@
 #include "shell/qt/x11_preview.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <poll.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
 #include <vector>
 
-#include "settings/settings_record.h"
+#include "show/show_host.h"
+#include "show/show_window.h"
+
+// Xlib defines macros such as None and Status; it comes after our own headers.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace tenukiro {
 namespace {
@@ -28,50 +31,107 @@ int OnXError(Display*, XErrorEvent* error) {
   return 0;
 }
 
-// One 32-bit image the size of the host window, in the server's byte order.
-class WindowFrame {
+uint32_t MonotonicMs() {
+  using namespace std::chrono;
+  return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+// The show's host inside a foreign window: the surface is mirrored into a 32-bit
+// image in the server's layout and sent with XPutImage, one changed rectangle at a time.
+class X11PreviewHost : public ShowHost {
  public:
-  WindowFrame(Display* display, Window window) : display_(display), window_(window) {
+  X11PreviewHost(Display* display, Window window, const XWindowAttributes& attributes, Size screen)
+      : display_(display), window_(window), visual_(attributes.visual), depth_(attributes.depth), screen_(screen) {
     gc_ = XCreateGC(display_, window_, 0, nullptr);
+    Resize(attributes.width, attributes.height);
   }
-  ~WindowFrame() { XFreeGC(display_, gc_); }
+  ~X11PreviewHost() override { XFreeGC(display_, gc_); }
 
   void Resize(int width, int height) {
-    width_ = width;
-    height_ = height;
-    pixels_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    surface_ = Raster(width, height);
+    pixels_.assign(static_cast<size_t>(surface_.width()) * static_cast<size_t>(surface_.height()), 0);
   }
 
-  void Fill(Color colour) {
-    const uint32_t pixel = (uint32_t{RedOf(colour)} << 16) | (uint32_t{GreenOf(colour)} << 8) | BlueOf(colour);
-    std::fill(pixels_.begin(), pixels_.end(), pixel);
+  Size ClientSize() const override { return Size{surface_.width(), surface_.height()}; }
+  Size ScreenSize() const override { return screen_; }
+  Raster& Surface() override { return surface_; }
+  void ArmTimer(int intervalMs) override {
+    interval_ = std::max(intervalMs, 1);
+    deadline_ = MonotonicMs() + static_cast<uint32_t>(interval_);
   }
+  uint32_t TickCount() const override { return MonotonicMs(); }
 
-  void Present(Visual* visual, int depth) {
-    if (width_ <= 0 || height_ <= 0) return;
-    XImage* image = XCreateImage(display_, visual, static_cast<unsigned>(depth), ZPixmap, 0,
-                                 reinterpret_cast<char*>(pixels_.data()), static_cast<unsigned>(width_),
-                                 static_cast<unsigned>(height_), 32, width_ * 4);
+  void Present(const Rect& changed) override {
+    const int left = std::max(changed.left, 0), top = std::max(changed.top, 0);
+    const int right = std::min(changed.right, surface_.width()), bottom = std::min(changed.bottom, surface_.height());
+    if (left >= right || top >= bottom) return;
+    for (int y = top; y < bottom; ++y) {
+      const uint8_t* row = surface_.Row(y);
+      uint32_t* out = pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(surface_.width());
+      for (int x = left; x < right; ++x) {
+        const uint8_t* p = row + 3 * x;
+        out[x] = (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+      }
+    }
+    XImage* image = XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
+                                 reinterpret_cast<char*>(pixels_.data()), static_cast<unsigned>(surface_.width()),
+                                 static_cast<unsigned>(surface_.height()), 32, surface_.width() * 4);
     if (!image) return;
-    XPutImage(display_, window_, gc_, image, 0, 0, 0, 0, static_cast<unsigned>(width_),
-              static_cast<unsigned>(height_));
+    XPutImage(display_, window_, gc_, image, left, top, left, top, static_cast<unsigned>(right - left),
+              static_cast<unsigned>(bottom - top));
     image->data = nullptr;  // the pixels stay ours
     XDestroyImage(image);
     XFlush(display_);
   }
 
+  void PresentAll() { Present(Rect{0, 0, surface_.width(), surface_.height()}); }
+
+  // Milliseconds until the timer is due, 0 when it is; -1 while it is not armed.
+  int MsUntilTick() const {
+    if (interval_ <= 0) return -1;
+    const int32_t left = static_cast<int32_t>(deadline_ - MonotonicMs());
+    return std::max(left, 0);
+  }
+  void TickDone() { deadline_ += static_cast<uint32_t>(interval_); }
+
  private:
   Display* display_;
   Window window_;
   GC gc_;
-  int width_ = 0;
-  int height_ = 0;
+  Visual* visual_;
+  int depth_;
+  Size screen_;
+  Raster surface_;
   std::vector<uint32_t> pixels_;
+  int interval_ = 0;
+  uint32_t deadline_ = 0;
 };
+
+void HandleEvents(Display* display, Window window, X11PreviewHost& host, CShowWnd& show) {
+  bool resized = false, exposed = false;
+  while (XPending(display)) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == DestroyNotify && event.xdestroywindow.window == window) hostWindowGone = true;
+    if (event.type == ConfigureNotify && event.xconfigure.window == window &&
+        (event.xconfigure.width != host.ClientSize().width || event.xconfigure.height != host.ClientSize().height)) {
+      host.Resize(event.xconfigure.width, event.xconfigure.height);
+      resized = true;
+    }
+    if (event.type == Expose) exposed = true;
+  }
+  if (hostWindowGone) return;
+  if (resized) {
+    show.OnPaint();
+  } else if (exposed) {
+    host.PresentAll();
+  }
+}
 
 }  // namespace
 
-int RunX11Preview(Profile& profile, const PreviewTarget& target) {
+int RunX11Preview(const Profile& profile, const PreviewTarget& target, const std::string& programDirectory,
+                  SphereImageRenderer* spheres) {
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     std::cerr << "tenukiro: cannot open the X display\n";
@@ -93,30 +153,24 @@ int RunX11Preview(Profile& profile, const PreviewTarget& target) {
     return 1;
   }
   XSelectInput(display, window, StructureNotifyMask | ExposureMask);
+  XWindowAttributes root;
+  XGetWindowAttributes(display, DefaultRootWindow(display), &root);
 
-  const SettingsRecord settings = ReadShowSettings(profile);
-  WindowFrame frame(display, window);
-  frame.Resize(attributes.width, attributes.height);
-  bool dirty = true;
-  while (!terminationRequested && !hostWindowGone) {
-    while (XPending(display)) {
-      XEvent event;
-      XNextEvent(display, &event);
-      if (event.type == DestroyNotify && event.xdestroywindow.window == window) hostWindowGone = true;
-      if (event.type == ConfigureNotify && event.xconfigure.window == window) {
-        frame.Resize(event.xconfigure.width, event.xconfigure.height);
-        dirty = true;
+  {
+    X11PreviewHost host(display, window, attributes, Size{root.width, root.height});
+    CShowWnd show(profile, host, programDirectory, spheres);
+    show.OnCreate();
+    show.OnPaint();
+    while (!terminationRequested && !hostWindowGone) {
+      HandleEvents(display, window, host, show);
+      if (hostWindowGone) break;
+      if (host.MsUntilTick() == 0) {
+        show.OnTimer();
+        host.TickDone();
       }
-      if (event.type == Expose) dirty = true;
+      pollfd descriptor{ConnectionNumber(display), POLLIN, 0};
+      poll(&descriptor, 1, std::min(host.MsUntilTick() < 0 ? 100 : host.MsUntilTick(), 100));
     }
-    if (dirty && !hostWindowGone) {
-      frame.Fill(static_cast<Color>(settings.Effective(ScreenBackgroundColor)));
-      frame.Present(attributes.visual, attributes.depth);
-      XSync(display, False);
-      dirty = false;
-    }
-    pollfd descriptor{ConnectionNumber(display), POLLIN, 0};
-    poll(&descriptor, 1, 100);
   }
   XCloseDisplay(display);
   return 0;
