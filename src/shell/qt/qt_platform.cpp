@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "shell/qt/qsettings_profile.h"
+#include "sphere/process_sphere_renderer.h"
 #include "shell/qt/show_widget.h"
 #include "shell/qt/x11_preview.h"
 
@@ -37,19 +38,19 @@ int QtPlatform::RunConfiguration(Profile&, const CommandLine&) {
 }
 
 int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
-  return RunX11Preview(profile, target, programDirectory_, nullptr);
+  return RunX11Preview(profile, target, programDirectory_, ProcessSphereRenderer());
 }
 
 int QtPlatform::RunScreenSaver(Profile& profile) {
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, nullptr);
+  ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, ProcessSphereRenderer());
   window.Start();
   return app.exec();
 }
 
 int QtPlatform::RunInWindow(Profile& profile) {
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, nullptr);
+  ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, ProcessSphereRenderer());
   window.Start();
   return app.exec();
 }
