@@ -34,7 +34,38 @@ bool ParseSetting(std::string_view text, std::pair<std::string, std::string>& ou
   return true;
 }
 
+bool ParseCount(std::string_view text, long& out) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return error == std::errc() && end == text.data() + text.size() && out >= 0;
+}
+
+bool ParseSide(std::string_view text, int& out) {
+  if (text.empty() || text.size() > 9) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return error == std::errc() && end == text.data() + text.size() && out >= 0;
+}
+
+// What --render needs besides its own options: exactly one record file.
+LaunchOptions FinishRender(LaunchOptions options, const std::vector<const char*>& switches) {
+  if (!options.renderSize) return Fail("'--render' needs '--size WxH'");
+  if (switches.size() != 2) {
+    return Fail(switches.size() < 2 ? "'--render' needs a record file"
+                                    : "unexpected '" + std::string(switches[2]) + "' after '--render'");
+  }
+  options.replayPath = switches[1];
+  return options;
+}
+
 }  // namespace
+
+std::optional<std::pair<int, int>> ParseSizeText(const std::string& text) {
+  const size_t x = text.find('x');
+  if (x == std::string::npos) return std::nullopt;
+  std::pair<int, int> size;
+  const std::string_view view = text;
+  if (!ParseSide(view.substr(0, x), size.first) || !ParseSide(view.substr(x + 1), size.second)) return std::nullopt;
+  return size;
+}
 
 std::optional<uint64_t> ParseWindowId(const std::string& text) {
   std::string_view digits = text;
@@ -54,6 +85,8 @@ std::string UsageText() {
   return "usage: tenukiro [/s | /p ID | /l ID | /c[:ID] | /a ID] [-root | -window-id ID] [--window]\n"
          "                [--seed N] [--set Name=Value]...\n"
          "       tenukiro --replay FILE [--seed N] [--set Name=Value]...\n"
+         "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] [--seed N]\n"
+         "                [--set Name=Value]... FILE\n"
          "       tenukiro --help | --version\n";
 }
 
@@ -85,6 +118,20 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
       if (!hasValue) return Fail("missing file after '--replay'");
       options.action = LaunchOptions::Action::Replay;
       options.replayPath = argv[++i];
+    } else if (arg == "--render") {
+      if (!hasValue) return Fail("missing file after '--render'");
+      options.action = LaunchOptions::Action::Render;
+      options.renderOutput = argv[++i];
+    } else if (arg == "--size" || arg == "--screen") {
+      if (!hasValue) return Fail("missing WxH after '" + std::string(arg) + "'");
+      const auto size = ParseSizeText(argv[++i]);
+      if (!size) return Fail(std::string("bad size '") + argv[i] + "'");
+      (arg == "--size" ? options.renderSize : options.screenSize) = size;
+    } else if (arg == "--step") {
+      if (!hasValue || !ParseCount(argv[i + 1], options.renderStep)) {
+        return Fail("'--step' needs a number" + std::string(hasValue ? ", not '" + std::string(argv[i + 1]) + "'" : ""));
+      }
+      ++i;
     } else if (arg == "--window") {
       options.inWindow = true;
     } else if (arg == "--seed") {
@@ -109,6 +156,7 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
   }
 
   const bool noSwitches = switches.size() == 1;
+  if (options.action == LaunchOptions::Action::Render) return FinishRender(std::move(options), switches);
   if (options.action == LaunchOptions::Action::Replay) {
     if (!noSwitches) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
     return options;

@@ -19,20 +19,27 @@ struct PreviewTarget {
 // Everything the command line asks for. Our own options and XScreenSaver's are taken
 // out first; what is left is read as a Windows-style screen-saver command line.
 struct LaunchOptions {
-  enum class Action { Run, Help, Version, Error, Replay };
+  enum class Action { Run, Help, Version, Error, Replay, Render };
   Action action = Action::Run;
   std::string error;  // one line naming the bad argument, for Action::Error
 
   CommandLine commandLine;
   std::optional<PreviewTarget> xscreensaverTarget;  // -root or -window-id
   bool inWindow = false;                             // --window: the show in an ordinary window
-  std::string replayPath;                            // --replay FILE
+  std::string replayPath;                            // --replay FILE, or the record of --render
+  std::string renderOutput;                          // --render OUT.png
+  std::optional<std::pair<int, int>> renderSize;     // --size WxH: the client area
+  std::optional<std::pair<int, int>> screenSize;     // --screen WxH
+  long renderStep = 0;                               // --step N
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
 };
 
 // `xscreensaverWindow` is the value of $XSCREENSAVER_WINDOW, or null.
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow);
+
+// "WxH" with two decimal numbers of at most 9 digits; nothing when malformed.
+std::optional<std::pair<int, int>> ParseSizeText(const std::string& text);
 
 // A window number in decimal or 0x hexadecimal (either case); nothing when malformed.
 std::optional<uint64_t> ParseWindowId(const std::string& text);
