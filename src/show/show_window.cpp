@@ -26,7 +26,7 @@ CShowWnd::CShowWnd(const Profile& profile, ShowHost& host, std::string programDi
       programDirectory_(std::move(programDirectory)),
       settings_(ReadShowSettings(profile)),
       files_(ReadFileList(profile)),
-      board_(profile, programDirectory_, spheres) {
+      board_(settings_, PatternPathsFor(profile, programDirectory_), spheres) {
   if (!files_.Empty() && settings_.Registry(RandomAccess) == 1) files_.Advance(RandomInt(files_.Count()));
 }
 
@@ -48,7 +48,7 @@ void CShowWnd::LoadCurrentRecord() {
   state_ = ShowState::NextPosition;
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
-  board_.Refresh(*record_, settings_);
+  RefreshDisplayGrid();
 }
 
 void CShowWnd::TakeNodeTiming() {
@@ -90,17 +90,17 @@ void CShowWnd::StepNextPosition() {
       record_->ApplyStep(step);
       ComputeLayout();
       if (settings_.On(RandomColors)) RandomizeColours(settings_);
-      board_.Refresh(*record_, settings_);
+      RefreshDisplayGrid();
       ClearScreen();
       DrawFullFrame();
       break;
     case LoadedRecord::StepKind::FirstChild:
-      board_.Commit();
+      board_.CommitDisplay();
       record_->ApplyStep(step);
       RedrawChanged();
       break;
     case LoadedRecord::StepKind::Jump: {
-      board_.Commit();
+      board_.CommitDisplay();
       // A jump replays the line from the root, which resets the record's colours:
       // the game's random scheme is kept across it.
       const bool randomBefore = settings_.On(RandomColors);
@@ -115,7 +115,7 @@ void CShowWnd::StepNextPosition() {
 }
 
 void CShowWnd::StepNextPose() {
-  board_.Commit();
+  board_.CommitDisplay();
   AnnotationState& state = record_->State();
   PositionAnnotations& annotations = record_->Annotations();
   const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
@@ -229,24 +229,38 @@ void CShowWnd::DrawTransitionScreen() {
   PresentAll();
 }
 
+ShownPosition CShowWnd::Position() const {
+  return ShownPosition{record_->GetBoard(), record_->State(), record_->Annotations()};
+}
+
+void CShowWnd::RefreshDisplayGrid() { board_.RefreshDisplayGrid(Position()); }
+
 void CShowWnd::ComputeLayout() {
-  board_.ComputeLayout(settings_, host_.ClientSize(), host_.ScreenSize(), kx_, ky_, *record_);
+  LayoutInputs inputs;
+  inputs.clientWidth = host_.ClientSize().width;
+  inputs.clientHeight = host_.ClientSize().height;
+  inputs.screenWidth = host_.ScreenSize().width;
+  inputs.view = record_->State().view;
+  inputs.kx = kx_;
+  inputs.ky = ky_;
+  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, NoInfoBlock(), board_.Layout()));
 }
 
 void CShowWnd::DrawFullFrame() {
   Canvas canvas = SurfaceCanvas();
-  board_.DrawFullFrame(canvas, *record_, settings_);
+  board_.DrawFullFrame(canvas);
   PresentAll();
 }
 
 void CShowWnd::RedrawChanged() {
   Canvas canvas = SurfaceCanvas();
-  for (const Rect& changed : board_.RedrawChanged(canvas, *record_, settings_)) host_.Present(changed);
+  for (const Rect& changed : board_.RedrawChanged(canvas, Position())) host_.Present(changed);
 }
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {
   record_->Annotations().ReplayToNode(node);
   TakeNodeTiming();
+  RefreshDisplayGrid();
 }
 
 void CShowWnd::SetFileList(const std::vector<std::string>& files) {

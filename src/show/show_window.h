@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "render/board_renderer.h"
 #include "render/canvas.h"
 #include "render/sphere_image_renderer.h"
 #include "replay/loaded_record.h"
 #include "settings/profile.h"
 #include "settings/settings_record.h"
-#include "show/board_view.h"
 #include "show/file_list.h"
 #include "show/show_host.h"
 
@@ -83,13 +83,15 @@ class CShowWnd {
   void RedrawChanged();
   void ComputeLayout();
   void PresentAll();
+  void RefreshDisplayGrid();
+  ShownPosition Position() const;
 
   ShowHost& host_;
   std::string programDirectory_;
   SettingsRecord settings_;
   FileList files_;
   std::unique_ptr<LoadedRecord> record_;
-  BoardView board_;
+  BoardRenderer board_;
 
   ShowState state_ = ShowState::NextPosition;
   int32_t nextWait_ = 0;

@@ -28,6 +28,11 @@ pixel_at() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
+# region_has FILE WxH+X+Y HEX: whether the region holds a pixel of colour #HEX (e.g. FFAA55).
+region_has() {
+  convert "$1" -crop "$2" +repage -format %c histogram:info:- | grep -qi "#$3"
+}
+
 wait_for_window() {  # wait_for_window NAME
   for _ in $(seq 100); do
     xdotool search --name "$1" >/dev/null 2>&1 && return 0

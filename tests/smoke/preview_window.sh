@@ -14,13 +14,16 @@ start_host() {
 }
 
 check_preview_then_close_host() {  # label
+  # The screen background fills the host window's corner, the board its middle.
   for _ in $(seq 30); do
     import -window root "$WORK/shot.png"
-    [ "$(pixel_at "$WORK/shot.png" 250 200)" = "0,0,255" ] && break
+    [ "$(pixel_at "$WORK/shot.png" 103 103)" = "0,0,255" ] && break
     sleep 0.1
   done
-  [ "$(pixel_at "$WORK/shot.png" 250 200)" = "0,0,255" ] || fail "$1: host window not drawn into"
+  [ "$(pixel_at "$WORK/shot.png" 103 103)" = "0,0,255" ] || fail "$1: host window not drawn into"
+  region_has "$WORK/shot.png" 320x240+100+100 FFAA55 || fail "$1: no board in the host window"
   [ "$(pixel_at "$WORK/shot.png" 50 50)" != "0,0,255" ] || fail "$1: drew outside the host window"
+  region_has "$WORK/shot.png" 90x90+0+0 FFAA55 && fail "$1: board drawn outside the host window"
   kill "$HOST_PID"; wait "$HOST_PID" 2>/dev/null || true
   for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$APP_PID" 2>/dev/null && fail "$1: the preview outlived its host window"

@@ -11,6 +11,7 @@ sleep 1
 import -window root "$WORK/shot.png"
 [ "$(pixel_at "$WORK/shot.png" 5 5)" = "10,20,200" ] || fail "top-left is $(pixel_at "$WORK/shot.png" 5 5)"
 [ "$(pixel_at "$WORK/shot.png" 795 595)" = "10,20,200" ] || fail "bottom-right is not the show"
+region_has "$WORK/shot.png" 800x600+0+0 FFAA55 || fail "no board on the screen"
 
 # Resting the pointer where it is does not end the saver; a key does.
 xdotool mousemove 400 300
