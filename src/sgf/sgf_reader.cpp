@@ -115,11 +115,70 @@ class Reader {
     if (collection_.VariationStackEmpty()) return start;
     SgfNode* node = collection_.CreateNode(current_);
     current_ = node;
-    const size_t end = NodeEnd(start);
-    if (end == kNoEnd) return start;
-    ReadPropertyList(*node, data_ + start, end - start, collection_.Arena());
+    size_t end = ReadUsualNode(*node, start);
+    if (end == kNoEnd) {
+      end = NodeEnd(start);
+      if (end == kNoEnd) return start;
+      ReadPropertyList(*node, data_ + start, end - start, collection_.Arena());
+    }
     current_ = collection_.SplitMove(node);
     return end;
+  }
+
+  // True when the byte at `i` has been normalised, normalising more as needed.
+  bool Available(size_t i) {
+    while (i >= text_.Length()) {
+      if (!text_.NormalizeMore()) return false;
+    }
+    return true;
+  }
+
+  // Nearly every node is a run of properties, each one or more capitals and then
+  // bracketed values, ended by '(', ')' or ';'. Such a node is read in one pass;
+  // for it the general reading below gives the same result. Anything else (stray
+  // bytes, escapes outside values, the end of the text) gives back the properties
+  // read so far and returns kNoEnd, so the general reading takes over.
+  size_t ReadUsualNode(SgfNode& node, size_t i) {
+    while (Available(i)) {
+      const char c = data_[i];
+      if (c == '(' || c == ')' || c == ';') return i;
+      const size_t values = IdentifierEnd(i);
+      if (values == kNoEnd) break;
+      const PropertyId id = ReadIdentifier(i, values);
+      SgfProperty* property = node.FindProperty(id) ? nullptr : node.AppendProperty(id);
+      i = ReadUsualValues(property, values);
+      if (i == kNoEnd) break;
+    }
+    while (SgfProperty* property = node.FirstProperty()) node.RemoveProperty(property->Id());
+    return kNoEnd;
+  }
+
+  // The '[' after the capitals at `i`, or kNoEnd when the identifier is unusual.
+  size_t IdentifierEnd(size_t i) {
+    size_t end = i;
+    while (Available(end) && IsCapital(data_[end])) ++end;
+    if (end == i || !Available(end) || data_[end] != '[') return kNoEnd;
+    return end;
+  }
+
+  PropertyId ReadIdentifier(size_t i, size_t values) const {
+    const auto first = static_cast<unsigned char>(data_[i]);
+    const auto second = values == i + 1 ? 0 : static_cast<unsigned char>(data_[i + 1]);
+    return ApplyAlias(static_cast<PropertyId>((first << 8) | second));
+  }
+
+  // Reads the values from the '[' at `i` into `property` (dropped when null) and
+  // returns where the next property starts; kNoEnd when the text ends first.
+  size_t ReadUsualValues(SgfProperty* property, size_t i) {
+    SgfArena& arena = collection_.Arena();
+    while (Available(i) && data_[i] == '[') {
+      size_t end = i + 1;
+      while (Available(end) && data_[end] != ']') end += data_[end] == '\\' ? 2 : 1;
+      if (!Available(end)) return kNoEnd;
+      if (property) AddPropertyValue(*property, std::string_view(data_ + i + 1, end - i - 1), arena);
+      i = end + 1;
+    }
+    return Available(i) ? i : kNoEnd;
   }
 
   // The end of a node's text: the first '(', ')' or ';' outside a value; kNoEnd
