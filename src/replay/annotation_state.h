@@ -74,6 +74,9 @@ struct AnnotationState {
 
   ViewRectangle view;
   std::array<PointLabel, Board::kGridPoints> labels{};
+  // Whether a mark or label may stand on the board: without one, the next node has
+  // nothing to wipe.
+  bool marksShown = false;
   GameInfoTexts gameInfo;
 
   PointLabel& LabelAt(int column, int row) { return labels[column * Board::kGridSide + row]; }

@@ -222,11 +222,14 @@ void PositionAnnotations::ApplyView(const SgfNode& node) {
 }
 
 void PositionAnnotations::ApplyMarks(const SgfNode& node) {
-  for (int c = 1; c < board_.ColumnsPlus1(); ++c) {
-    for (int r = 1; r < board_.RowsPlus1(); ++r) {
-      board_.SetPointWord(c, r, static_cast<uint16_t>(board_.PointWord(c, r) & ~kMarkBits));
-      state_.LabelAt(c, r) = PointLabel{};
+  if (state_.marksShown) {
+    for (int c = 1; c < board_.ColumnsPlus1(); ++c) {
+      for (int r = 1; r < board_.RowsPlus1(); ++r) {
+        board_.SetPointWord(c, r, static_cast<uint16_t>(board_.PointWord(c, r) & ~kMarkBits));
+        state_.LabelAt(c, r) = PointLabel{};
+      }
     }
+    state_.marksShown = false;
   }
   static constexpr std::pair<PropertyId, uint16_t> kMarks[] = {
       {PROP_MA, kMarkMA}, {PROP_TR, kMarkTR}, {PROP_SQ, kMarkSQ}, {PROP_CR, kMarkCR}};
@@ -235,7 +238,9 @@ void PositionAnnotations::ApplyMarks(const SgfNode& node) {
     if (!property) continue;
     for (const SgfValue* value : property->Values()) {
       const PointValue p = value->Point();
-      if (OnBoard(p.column, p.row)) board_.SetPointWord(p.column, p.row, board_.PointWord(p.column, p.row) | bit);
+      if (!OnBoard(p.column, p.row)) continue;
+      board_.SetPointWord(p.column, p.row, board_.PointWord(p.column, p.row) | bit);
+      state_.marksShown = true;
     }
   }
   if (const SgfProperty* lb = PropertyWithValues(node, PROP_LB)) {
@@ -243,6 +248,7 @@ void PositionAnnotations::ApplyMarks(const SgfNode& node) {
       const LabelValue label = value->Label();
       if (!OnBoard(label.column, label.row)) continue;
       PointLabel& target = state_.LabelAt(label.column, label.row);
+      state_.marksShown = true;
       target.length = std::min<uint8_t>(label.length, LabelValue::kMaxLength);
       std::memcpy(target.text, label.text, target.length);
     }
