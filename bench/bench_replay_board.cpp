@@ -1,10 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <vector>
 
 #include "replay/board.h"
+#include "sgf/game_file.h"
+#include "sgf/property_id.h"
+#include "sgf/sgf_collection.h"
+#include "sgf/sgf_reader.h"
 
 namespace tenukiro {
 namespace {
@@ -64,6 +69,50 @@ const std::vector<Game>& Games() {
   static const std::vector<Game> games = [] {
     std::vector<Game> made;
     for (int g = 0; g < kGames; ++g) made.push_back(RandomLegalGame(1000 + g, 19));
+    return made;
+  }();
+  return games;
+}
+
+struct CorpusGame {
+  GameContext context;
+  Game moves;
+};
+
+// The moves of one main line, as the show passes them on: off-board and occupied
+// points become passes, and no more than the records hold.
+Game MainLineMoves(const SgfNode* root, const GameContext& context) {
+  Board board(context);
+  Game moves;
+  for (const SgfNode* node = root; node && board.MoveCount() < Board::kMaxMoves; node = node->FirstChild()) {
+    const bool black = node->FindProperty(PROP_B) != nullptr;
+    if (!black && node->FindProperty(PROP_W) == nullptr) continue;
+    const int colour = black ? kBlack : kWhite;
+    const PointValue point = node->PropertyPoint(black ? PROP_B : PROP_W).value_or(PointValue{});
+    Move move{colour, point.column, point.row};
+    if (!board.IsPlayable(move.column, move.row) || !board.IsLegalMove(colour, move.column, move.row)) {
+      move.column = move.row = 0;
+    }
+    board.PlayMove(move.colour, move.column, move.row, MoveMode::kGame);
+    moves.push_back(move);
+  }
+  return moves;
+}
+
+// The main line of the first game tree of every corpus record.
+const std::vector<CorpusGame>& CorpusGames() {
+  static const std::vector<CorpusGame> games = [] {
+    std::vector<CorpusGame> made;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(TENUKIRO_CORPUS_DIR)) {
+      if (!entry.is_regular_file() || entry.path().extension() != ".sgf") continue;
+      SgfText text = ReadGameFile(entry.path().string());
+      CorpusGame game;
+      SgfCollection collection(game.context);
+      BeginParse(collection, text);
+      collection.GetBoardSize();
+      game.moves = MainLineMoves(collection.CurrentRoot(), game.context);
+      made.push_back(std::move(game));
+    }
     return made;
   }();
   return games;
@@ -132,6 +181,25 @@ void BM_PlayMoveBand(benchmark::State& state) {
   ReportMoves(state, moves);
 }
 BENCHMARK(BM_PlayMoveBand)->DenseRange(0, kBands - 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+void BM_PlayMoveCorpusMainLines(benchmark::State& state) {
+  const std::vector<CorpusGame>& games = CorpusGames();
+  int64_t moves = 0;
+  for (const CorpusGame& game : games) moves += static_cast<int64_t>(game.moves.size());
+  for (auto _ : state) {
+    double seconds = 0;
+    for (const CorpusGame& game : games) {
+      Board board(game.context);
+      const auto start = std::chrono::steady_clock::now();
+      PlayMoves(board, game.moves, 0, game.moves.size());
+      seconds += Seconds(std::chrono::steady_clock::now() - start);
+      benchmark::DoNotOptimize(board);
+    }
+    state.SetIterationTime(seconds);
+  }
+  ReportMoves(state, moves);
+}
+BENCHMARK(BM_PlayMoveCorpusMainLines)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tenukiro

@@ -46,6 +46,10 @@ void Board::ResetBoard() {
       grid_[Index(column, row)] = IsPlayable(column, row) ? kPointEmpty : kPointBorder;
     }
   }
+  ClearHistory();
+}
+
+void Board::ClearHistory() {
   placement_.fill(0);
   lastRemoved_.fill(0);
   ResetMoveRecords();
@@ -59,26 +63,20 @@ void Board::RebuildChains() {
   };
   std::array<Stone, kGridPoints> stones;
   int count = 0;
-  const int oldColumnsPlus1 = columnsPlus1_;
-  const int oldRowsPlus1 = rowsPlus1_;
   TakeSize();
-  // Walk the whole grid, not only the new area, so no stone of a larger former
-  // size lingers outside the board. A stone that the new size leaves off the
-  // board is dropped rather than recorded.
+  // Stones only ever stand on playable points of the former size. Walking the
+  // whole grid rather than the new area leaves none outside a smaller board, and
+  // a stone the new size puts off the board is dropped, not recorded.
   for (int column = 0; column < kGridSide; ++column) {
     for (int row = 0; row < kGridSide; ++row) {
       uint16_t& word = grid_[Index(column, row)];
       const int colour = StoneColourOf(word);
       const bool playable = IsPlayable(column, row);
-      const bool wasPlayable = column >= 1 && column < oldColumnsPlus1 && row >= 1 && row < oldRowsPlus1;
-      if (colour != 0 && playable && wasPlayable) stones[count++] = {colour, column, row};
+      if (colour != 0 && playable) stones[count++] = {colour, column, row};
       word = (word & ~(kStoneBits | kPointEmpty | kPointBorder)) | (playable ? kPointEmpty : kPointBorder);
     }
   }
-  placement_.fill(0);
-  lastRemoved_.fill(0);
-  ResetMoveRecords();
-  moveCount_ = 0;
+  ClearHistory();
   setupCount_ = count;
   for (int i = 0; i < count; ++i) PlayMove(stones[i].colour, stones[i].column, stones[i].row, MoveMode::kSetup);
 }

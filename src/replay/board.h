@@ -131,6 +131,7 @@ class Board {
   static bool ValidRecord(int index) { return index >= 0 && index < kMoveRecords; }
 
   void TakeSize();
+  void ClearHistory();
   void ResetMoveRecords();
   int PointOf(int move) const { return Index(moves_[move].column, moves_[move].row); }
   int ChainAtIndex(int point) const { return moves_[placement_[point]].chain; }

@@ -14,6 +14,7 @@ using testing::CheckBoardInvariants;
 using testing::CompareCaptureMoves;
 using testing::ComparePositions;
 using testing::ReferenceBoard;
+using testing::kSanitizerSampling;
 
 struct Size {
   int columns;
@@ -56,6 +57,8 @@ void ResizeBoard(GameContext& context, Board& board, int columns, int rows) {
   board.ResetBoard();
 }
 
+int GamesOf(const Size& size) { return size.games / kSanitizerSampling; }
+
 int MovesPerGame(const Size& size) { return std::min(Board::kMaxMoves + 5, 4 * size.columns * size.rows + 10); }
 
 const Size kSizes[] = {{9, 9, 200}, {13, 13, 40}, {19, 19, 20}, {2, 2, 600},
@@ -66,7 +69,7 @@ TEST(BoardRandomTest, InvariantsHoldAfterEveryMove) {
   for (const Size& size : kSizes) {
     GameContext context;
     Board board{context};
-    for (int game = 0; game < size.games; ++game, ++seed) {
+    for (int game = 0; game < GamesOf(size); ++game, ++seed) {
       SCOPED_TRACE(Name(size) + " seed " + std::to_string(seed));
       ResizeBoard(context, board, size.columns, size.rows);
       RandomMoves random(seed, size.columns, size.rows);
@@ -87,7 +90,7 @@ TEST(BoardRandomTest, InvariantsHoldAfterEveryMove) {
 TEST(BoardRandomTest, InvariantsHoldThroughSetupAndRebuilds) {
   GameContext context;
   Board board{context};
-  for (uint32_t seed = 1; seed <= 120; ++seed) {
+  for (uint32_t seed = 1; seed <= 120 / kSanitizerSampling; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomMoves random(seed, 19, 19);
     ResizeBoard(context, board, 1 + random.Next(19), 1 + random.Next(19));
@@ -122,7 +125,7 @@ TEST(BoardRandomTest, MatchesReferenceBoardMoveByMove) {
   for (const Size& size : kSizes) {
     GameContext context;
     Board board{context};
-    for (int game = 0; game < size.games; ++game, ++seed) {
+    for (int game = 0; game < GamesOf(size); ++game, ++seed) {
       SCOPED_TRACE(Name(size) + " seed " + std::to_string(seed));
       ResizeBoard(context, board, size.columns, size.rows);
       ReferenceBoard reference(size.columns, size.rows);
@@ -147,7 +150,7 @@ TEST(BoardRandomTest, MatchesReferenceBoardMoveByMove) {
 TEST(BoardRandomTest, MatchesReferenceBoardAfterSetup) {
   GameContext context;
   Board board{context};
-  for (uint32_t seed = 9001; seed <= 9300; ++seed) {
+  for (uint32_t seed = 9001; seed <= 9000 + 300 / kSanitizerSampling; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     RandomMoves random(seed, 19, 19);
     const int columns = 1 + random.Next(19);

@@ -10,6 +10,14 @@
 
 namespace tenukiro::testing {
 
+// Sanitizer builds run the long randomized and corpus checks on a sample, so
+// the suite stays within a minute or two there.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int kSanitizerSampling = 4;
+#else
+inline constexpr int kSanitizerSampling = 1;
+#endif
+
 // Diagrams list rows top to bottom, one character per column: '.' empty,
 // 'X' black, 'O' white; blanks are ignored and blank lines skipped.
 struct Diagram {
