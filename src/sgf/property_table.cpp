@@ -66,8 +66,7 @@ PropertyType LookupPropertyType(PropertyId id) {
 void AddPropertyValue(SgfProperty& property, std::string_view content, SgfArena& arena) {
   const PropertyType type = LookupPropertyType(property.Id());
   if (!type.list && property.FirstValue()) return;
-  SgfValue* value = arena.New<SgfValue>();
-  value->SetKind(type.kind);
+  SgfValue* value = property.NewValue(type.kind, arena);
   property.AppendValue(value);
   ParseValue(property, *value, content, arena);
 }

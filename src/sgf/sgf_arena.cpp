@@ -3,84 +3,102 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <new>
 
 #include <sys/mman.h>
+
+#include "sgf/arena_link.h"
 
 namespace tenukiro {
 namespace {
 
 size_t RoundUp(size_t size, size_t align) { return (size + align - 1) / align * align; }
 
-// Large blocks are aligned to and advised as huge pages: a big record fills
-// hundreds of megabytes of tree, and faulting that in 4 KB pages costs more than
-// parsing it.
-constexpr size_t kHugePage = 2 << 20;
+constexpr size_t kPage = 4096;
+// Reservations smaller than this are not worth trying; the region limit is halved
+// down to it when the address space is short.
+constexpr size_t kSmallestRegion = 16 << 20;
 
-std::byte* AllocateBlock(size_t size) {
-  if (size < kHugePage) return static_cast<std::byte*>(std::malloc(size));
-  size = RoundUp(size, kHugePage);
-  void* block = std::aligned_alloc(kHugePage, size);
-  if (block) madvise(block, size, MADV_HUGEPAGE);
-  return static_cast<std::byte*>(block);
-}
-
-// Strings carry their capacity in a header just before the text.
+// Strings carry the power of two of their capacity in a header just before the text.
 struct StringHeader {
-  size_t capacity;
+  uint32_t capacityClass;
 };
 
 }  // namespace
 
-void SgfArena::BlockDeleter::operator()(std::byte* block) const { std::free(block); }
+SgfArena::~SgfArena() {
+  if (base_) munmap(base_, regionSize_);
+}
+
+// Only address space is taken here: nothing is committed, so the size costs no
+// memory. Huge pages are asked for the whole region: a big record fills hundreds
+// of megabytes of tree, and faulting that in 4 KB pages costs more than parsing it.
+void SgfArena::Reserve() {
+  for (size_t size = kArenaRegionLimit; size >= kSmallestRegion; size /= 2) {
+    void* region = mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (region == MAP_FAILED) continue;
+    madvise(region, size, MADV_HUGEPAGE);
+    base_ = static_cast<std::byte*>(region);
+    regionSize_ = size;
+    return;
+  }
+  throw std::bad_alloc();
+}
+
+// The owner's cell takes the first bytes of the region; used_ starts after it.
+void SgfArena::Commit(size_t size) {
+  if (!base_) {
+    Reserve();
+    used_ = kAlign * 2;
+  }
+  const size_t grow = RoundUp(std::max(size + used_ - committed_, nextCommit_), kPage);
+  if (grow > regionSize_ - committed_) throw std::bad_alloc();
+  if (mprotect(base_ + committed_, grow, PROT_READ | PROT_WRITE) != 0) throw std::bad_alloc();
+  if (committed_ == 0) std::memcpy(base_, &owner_, sizeof owner_);
+  committed_ += grow;
+  if (nextCommit_ < kLargestCommit) nextCommit_ *= 2;
+}
+
+void* const* SgfArena::OwnerCell() {
+  if (!base_) Commit(0);
+  return reinterpret_cast<void* const*>(base_);
+}
 
 void* SgfArena::Bump(size_t size) {
   size = RoundUp(size, kAlign);
-  if (static_cast<size_t>(end_ - next_) < size) {
-    const size_t blockSize = size > nextBlockSize_ ? size : nextBlockSize_;
-    std::byte* block = AllocateBlock(blockSize);
-    if (!block) throw std::bad_alloc();
-    blocks_.emplace_back(block);
-    reserved_ += blockSize;
-    next_ = block;
-    end_ = next_ + blockSize;
-    if (nextBlockSize_ < kLargestBlock) nextBlockSize_ *= 2;
-  }
-  void* result = next_;
-  next_ += size;
+  if (committed_ - used_ < size || !base_) Commit(size);
+  void* result = base_ + used_;
+  used_ += size;
   return result;
 }
 
-void* SgfArena::AllocateObject(size_t size) {
-  FreeBlock*& head = freeObjects_[size / kAlign];
-  if (head) {
-    FreeBlock* reused = head;
-    head = reused->next;
-    return reused;
-  }
-  return Bump(size);
+void SgfArena::Push(uint32_t& head, void* entry) {
+  std::memcpy(entry, &head, sizeof head);
+  head = static_cast<uint32_t>((static_cast<std::byte*>(entry) - base_) / kAlign);
 }
 
-void SgfArena::FreeObject(void* object, size_t size) {
-  FreeBlock* block = static_cast<FreeBlock*>(object);
-  block->next = freeObjects_[size / kAlign];
-  freeObjects_[size / kAlign] = block;
+void* SgfArena::Pop(uint32_t& head) {
+  std::byte* entry = base_ + size_t{head} * kAlign;
+  std::memcpy(&head, entry, sizeof head);
+  return entry;
 }
+
+void* SgfArena::AllocateObject(size_t size) {
+  uint32_t& head = freeObjects_[size / kAlign];
+  return head ? Pop(head) : Bump(size);
+}
+
+void SgfArena::FreeObject(void* object, size_t size) { Push(freeObjects_[size / kAlign], object); }
 
 // String capacities are powers of two (at least kAlign), so a string given back is
 // reused by any later request of the same class and edits cannot pile up garbage.
 char* SgfArena::NewString(size_t length) {
   const size_t needed = length + 1;
   const size_t wanted = std::max<size_t>(std::bit_width(needed - 1), std::bit_width(kAlign - 1));
-  FreeBlock*& head = freeStrings_[wanted];
-  if (head) {
-    FreeBlock* reused = head;
-    head = reused->next;
-    return reinterpret_cast<char*>(reused);
-  }
+  uint32_t& head = freeStrings_[wanted];
+  if (head) return static_cast<char*>(Pop(head));
   const size_t capacity = size_t{1} << wanted;
   auto* header = static_cast<StringHeader*>(Bump(sizeof(StringHeader) + capacity));
-  header->capacity = capacity;
+  header->capacityClass = static_cast<uint32_t>(wanted);
   return reinterpret_cast<char*>(header + 1);
 }
 
@@ -94,10 +112,7 @@ char* SgfArena::CopyString(const char* bytes, size_t length) {
 void SgfArena::DeleteString(char* text) {
   if (!text) return;
   const StringHeader* header = reinterpret_cast<StringHeader*>(text) - 1;
-  const size_t kind = std::bit_width(header->capacity) - 1;
-  FreeBlock* block = reinterpret_cast<FreeBlock*>(text);
-  block->next = freeStrings_[kind];
-  freeStrings_[kind] = block;
+  Push(freeStrings_[header->capacityClass], text);
 }
 
 }  // namespace tenukiro

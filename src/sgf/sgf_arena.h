@@ -1,22 +1,22 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
+#include <cstdint>
 #include <new>
 #include <type_traits>
-#include <vector>
-
-#include <cstdlib>
 
 namespace tenukiro {
 
-// Block allocator for the objects of one collection (nodes, properties, values and
-// their strings). Everything is released at once when the arena dies, so freeing a
-// tree of any depth costs one pass over the blocks and no walk. Objects and strings
+// Allocator for the objects of one collection (nodes, properties, values and
+// their strings). They all live in one reserved address region, which lets them
+// link to each other with 32-bit distances (see arena_link.h); the region is
+// committed piece by piece as it fills. Everything is released at once when the
+// arena dies, so freeing a tree of any depth costs no walk. Objects and strings
 // given back are kept on free lists and reused, so repeated edits do not grow it.
 class SgfArena {
  public:
   SgfArena() = default;
+  ~SgfArena();
   SgfArena(const SgfArena&) = delete;
   SgfArena& operator=(const SgfArena&) = delete;
 
@@ -24,6 +24,7 @@ class SgfArena {
   template <class T>
   T* New() {
     static_assert(std::is_trivially_destructible_v<T>);
+    static_assert(alignof(T) <= kAlign);
     static_assert(sizeof(T) % kAlign == 0 && sizeof(T) / kAlign < kObjectClasses);
     return new (AllocateObject(sizeof(T))) T();
   }
@@ -41,36 +42,38 @@ class SgfArena {
   // Gives a string from NewString or CopyString back for reuse.
   void DeleteString(char* text);
 
-  // Bytes taken from the system so far.
-  size_t ReservedBytes() const { return reserved_; }
+  // The first bytes of the region hold `owner`, so objects can find it through a link.
+  void SetOwner(void* owner) { owner_ = owner; }
+  void* const* OwnerCell();
+
+  // Bytes committed so far.
+  size_t ReservedBytes() const { return committed_; }
 
  private:
-  // Every object of the tree holds only pointers and small integers.
-  static constexpr size_t kAlign = 8;
+  // Every object of the tree holds only 32-bit links and small integers.
+  static constexpr size_t kAlign = 4;
   static constexpr size_t kObjectClasses = 32;
   static constexpr size_t kStringClasses = 64;
-  static constexpr size_t kFirstBlock = 4096;
-  static constexpr size_t kLargestBlock = 8 << 20;
-
-  struct FreeBlock {
-    FreeBlock* next;
-  };
-
-  struct BlockDeleter {
-    void operator()(std::byte* block) const;
-  };
+  static constexpr size_t kFirstCommit = 64 * 1024;
+  static constexpr size_t kLargestCommit = 32 << 20;
 
   void* AllocateObject(size_t size);
   void FreeObject(void* object, size_t size);
   void* Bump(size_t size);
+  void Commit(size_t size);
+  void Reserve();
+  // Free lists link their entries by 32-bit index into the region (0 ends a list).
+  void Push(uint32_t& head, void* entry);
+  void* Pop(uint32_t& head);
 
-  std::vector<std::unique_ptr<std::byte, BlockDeleter>> blocks_;
-  std::byte* next_ = nullptr;
-  std::byte* end_ = nullptr;
-  size_t nextBlockSize_ = kFirstBlock;
-  size_t reserved_ = 0;
-  FreeBlock* freeObjects_[kObjectClasses] = {};
-  FreeBlock* freeStrings_[kStringClasses] = {};
+  std::byte* base_ = nullptr;
+  size_t regionSize_ = 0;
+  size_t committed_ = 0;
+  size_t used_ = 0;
+  size_t nextCommit_ = kFirstCommit;
+  void* owner_ = nullptr;
+  uint32_t freeObjects_[kObjectClasses] = {};
+  uint32_t freeStrings_[kStringClasses] = {};
 };
 
 }  // namespace tenukiro

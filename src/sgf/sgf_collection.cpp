@@ -19,7 +19,7 @@ int ClampBoardSize(int size) {
 
 SgfNode* SgfCollection::CreateNode(SgfNode* current) {
   SgfNode* node = arena_.New<SgfNode>();
-  node->collection_ = this;
+  node->collection_ = MakeLink(node, arena_.OwnerCell());
   ++nodeCount_;
   lastCreated_ = node;
   if (!firstRoot_) {
@@ -33,23 +33,24 @@ SgfNode* SgfCollection::CreateNode(SgfNode* current) {
 }
 
 void SgfCollection::AppendChild(SgfNode* parent, SgfNode* child) {
-  child->parent_ = parent;
-  SgfNode* first = parent->firstChild_;
+  child->SetParent(parent);
+  SgfNode* first = parent->FirstChild();
   if (!first) {
-    parent->firstChild_ = parent->selectedChild_ = child;
+    parent->SetFirstChild(child);
+    parent->SetSelectedChild(child);
     return;
   }
-  child->nextSibling_ = first;
-  child->previousSibling_ = first->previousSibling_;
-  first->previousSibling_->nextSibling_ = child;
-  first->previousSibling_ = child;
+  AppendSibling(first, child);
 }
 
-void SgfCollection::AppendRoot(SgfNode* root) {
-  root->nextSibling_ = firstRoot_;
-  root->previousSibling_ = firstRoot_->previousSibling_;
-  firstRoot_->previousSibling_->nextSibling_ = root;
-  firstRoot_->previousSibling_ = root;
+void SgfCollection::AppendRoot(SgfNode* root) { AppendSibling(firstRoot_, root); }
+
+void SgfCollection::AppendSibling(SgfNode* first, SgfNode* node) {
+  SgfNode* last = first->PreviousSibling();
+  node->SetNextSibling(first);
+  node->SetPreviousSibling(last);
+  last->SetNextSibling(node);
+  first->SetPreviousSibling(node);
 }
 
 SgfNode* SgfCollection::SplitMove(SgfNode* node) {
@@ -64,7 +65,7 @@ SgfNode* SgfCollection::SplitMove(SgfNode* node) {
     else if (id == PROP_W) white = property;
   }
   SgfProperty* move = black ? black : white;
-  if (!move || (!setup && node->parent_)) return node;
+  if (!move || (!setup && node->Parent())) return node;
   const PropertyId id = move->Id();
   const PointValue point = node->PropertyPoint(id).value_or(PointValue{});
   node->RemoveProperty(id);
@@ -107,12 +108,12 @@ void SgfCollection::CloseFirstTree() {
 // one seen need a look; checking them all at every ')' would be quadratic.
 void SgfCollection::CloseVariation() {
   if (!firstRoot_) return;
-  SgfNode* root = lastSizedRoot_ ? lastSizedRoot_->nextSibling_ : firstRoot_;
+  SgfNode* root = lastSizedRoot_ ? lastSizedRoot_->NextSibling() : firstRoot_;
   if (lastSizedRoot_ && root == firstRoot_) return;
   do {
     GiveDefaultSize(root);
     lastSizedRoot_ = root;
-    root = root->nextSibling_;
+    root = root->NextSibling();
   } while (root != firstRoot_);
 }
 
@@ -121,23 +122,24 @@ void SgfCollection::FinishTree() {
   SgfNode* root = firstRoot_;
   do {
     GiveDefaultSize(root);
-    root = root->nextSibling_;
+    root = root->NextSibling();
   } while (root != firstRoot_);
-  lastSizedRoot_ = firstRoot_->previousSibling_;
+  lastSizedRoot_ = firstRoot_->PreviousSibling();
 }
 
 void SgfCollection::SelectVariation(SgfNode* node) {
   if (!node) return;
-  if (node->parent_) node->parent_->selectedChild_ = node;
+  if (SgfNode* parent = node->Parent()) parent->SetSelectedChild(node);
   else selectedRoot_ = node;
 }
 
 SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
-  for (SgfNode* level = node; level; level = level->parent_) {
-    SgfNode* sibling = level->nextSibling_;
-    const SgfNode* first = level->parent_ ? level->parent_->firstChild_ : firstRoot_;
+  for (SgfNode* level = node; level; level = level->Parent()) {
+    SgfNode* sibling = level->NextSibling();
+    const SgfNode* parent = level->Parent();
+    const SgfNode* first = parent ? parent->FirstChild() : firstRoot_;
     if (sibling == first) continue;
-    if (!level->parent_) currentRoot_ = sibling;
+    if (!parent) currentRoot_ = sibling;
     return sibling;
   }
   return nullptr;
@@ -149,13 +151,13 @@ SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
 // nothing would fail again; skipping that keeps deep trees linear.
 SgfNode* SgfCollection::NextNodePreorder(SgfNode* node, SgfText& text) {
   if (!node) return nullptr;
-  if (node->firstChild_) return node->firstChild_;
+  if (SgfNode* child = node->FirstChild()) return child;
   bool climb = node != lastCreated_;
   for (;;) {
     const uint64_t before = nodeCount_;
     ContinueParse(*this, text);
     // A parse call can give a leaf its first child, e.g. "(;A();B)".
-    if (node->firstChild_) return node->firstChild_;
+    if (SgfNode* child = node->FirstChild()) return child;
     if (nodeCount_ != before) climb = true;
     if (climb) {
       if (SgfNode* next = ClimbToNextSibling(node)) return next;

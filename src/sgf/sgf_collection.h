@@ -22,7 +22,7 @@ class SgfText;
 // the cursor there.
 class SgfCollection {
  public:
-  explicit SgfCollection(GameContext& context) : context_(&context) {}
+  explicit SgfCollection(GameContext& context) : context_(&context) { arena_.SetOwner(this); }
   SgfCollection(const SgfCollection&) = delete;
   SgfCollection& operator=(const SgfCollection&) = delete;
 
@@ -86,6 +86,8 @@ class SgfCollection {
 
   void AppendChild(SgfNode* parent, SgfNode* child);
   void AppendRoot(SgfNode* root);
+  // Links `node` at the end of the sibling ring that starts at `first`.
+  void AppendSibling(SgfNode* first, SgfNode* node);
   void GiveDefaultSize(SgfNode* root);
   SgfNode* ClimbToNextSibling(SgfNode* node);
 

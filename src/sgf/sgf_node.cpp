@@ -1,16 +1,20 @@
 #include "sgf/sgf_node.h"
 
+#include <new>
+
 #include "sgf/sgf_arena.h"
 #include "sgf/sgf_collection.h"
 
 namespace tenukiro {
 
 bool SgfNode::IsFirstChild() const {
-  return parent_ ? parent_->firstChild_ == this : collection_->FirstRoot() == this;
+  const SgfNode* parent = Parent();
+  return parent ? parent->FirstChild() == this : Collection().FirstRoot() == this;
 }
 
 bool SgfNode::IsSelected() const {
-  return parent_ ? parent_->selectedChild_ == this : collection_->SelectedRoot() == this;
+  const SgfNode* parent = Parent();
+  return parent ? parent->SelectedChild() == this : Collection().SelectedRoot() == this;
 }
 
 SgfProperty* SgfNode::FindProperty(PropertyId id) const {
@@ -34,27 +38,34 @@ std::optional<PointValue> SgfNode::PropertyPoint(PropertyId id) const {
   return property->FirstValue()->Point();
 }
 
+// The node's own room is free exactly when it has no property: properties only
+// leave through RemoveProperty, which gives the room back with the ring empty or
+// leaves it in the ring.
 SgfProperty* SgfNode::AppendProperty(PropertyId id) {
-  SgfProperty* property = collection_->Arena().New<SgfProperty>();
-  property->SetId(id);
   if (!firstProperty_) {
-    firstProperty_ = property;
+    SgfProperty* property = new (&ownProperty_) SgfProperty();
+    property->SetId(id);
+    firstProperty_ = MakeLink(this, property);
     return property;
   }
-  property->next_ = firstProperty_;
-  property->previous_ = firstProperty_->previous_;
-  firstProperty_->previous_->next_ = property;
-  firstProperty_->previous_ = property;
+  SgfProperty* property = Collection().Arena().New<SgfProperty>();
+  property->SetId(id);
+  SgfProperty* first = FirstProperty();
+  SgfProperty* last = first->Previous();
+  property->next_ = MakeLink(property, first);
+  property->previous_ = MakeLink(property, last);
+  last->next_ = MakeLink(last, property);
+  first->previous_ = MakeLink(first, property);
   return property;
 }
 
 void SgfNode::SetRawText(PropertyId id, std::string_view text) {
-  SgfArena& arena = collection_->Arena();
+  SgfArena& arena = Collection().Arena();
   SgfProperty* property = FindProperty(id);
   if (!property) property = AppendProperty(id);
   SgfValue* value = property->FirstValue();
   if (!value) {
-    value = arena.New<SgfValue>();
+    value = property->NewValue(ValueKind::RawText, arena);
     property->AppendValue(value);
   }
   arena.DeleteString(value->MutableText());
@@ -65,9 +76,10 @@ void SgfNode::SetRawText(PropertyId id, std::string_view text) {
 void SgfNode::SetPoint(PropertyId id, PointValue point) {
   SgfProperty* property = FindProperty(id);
   if (!property) property = AppendProperty(id);
+  SgfArena& arena = Collection().Arena();
   if (SgfValue* first = property->FirstValue()) {
     if (id == PROP_B || id == PROP_W) {
-      collection_->Arena().DeleteString(first->MutableText());
+      arena.DeleteString(first->MutableText());
       first->SetKind(ValueKind::Point);
       first->SetPoint(point);
       return;
@@ -76,8 +88,7 @@ void SgfNode::SetPoint(PropertyId id, PointValue point) {
       if (value->Kind() == ValueKind::Point && value->Point() == point) return;
     }
   }
-  SgfValue* value = collection_->Arena().New<SgfValue>();
-  value->SetKind(ValueKind::Point);
+  SgfValue* value = property->NewValue(ValueKind::Point, arena);
   value->SetPoint(point);
   property->AppendValue(value);
 }
@@ -85,18 +96,14 @@ void SgfNode::SetPoint(PropertyId id, PointValue point) {
 void SgfNode::RemoveProperty(PropertyId id) {
   SgfProperty* property = FindProperty(id);
   if (!property) return;
-  SgfArena& arena = collection_->Arena();
-  while (SgfValue* value = property->FirstValue()) {
-    property->UnlinkValue(value);
-    arena.DeleteString(value->MutableText());
-    arena.Delete(value);
-  }
-  if (property == firstProperty_) {
-    firstProperty_ = property->next_ == property ? nullptr : property->next_;
-  }
-  property->previous_->next_ = property->next_;
-  property->next_->previous_ = property->previous_;
-  arena.Delete(property);
+  SgfArena& arena = Collection().Arena();
+  property->ClearValues(arena);
+  SgfProperty* next = property->Next();
+  SgfProperty* previous = property->Previous();
+  if (property == FirstProperty()) firstProperty_ = next == property ? 0 : MakeLink(this, next);
+  previous->next_ = MakeLink(previous, next);
+  next->previous_ = MakeLink(next, previous);
+  if (property != &ownProperty_) arena.Delete(property);
 }
 
 }  // namespace tenukiro

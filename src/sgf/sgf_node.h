@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "sgf/arena_link.h"
 #include "sgf/property_id.h"
 #include "sgf/ring_range.h"
 #include "sgf/sgf_property.h"
@@ -14,23 +15,32 @@ class SgfCollection;
 
 // One node of a game tree. Siblings form a ring in file order (a node without
 // siblings is its own neighbour); the roots of a collection form the ring of game
-// trees. A node's address stays valid for the life of its collection.
+// trees. A node's address stays valid for the life of its collection. Nodes live
+// in their collection's arena and link by distance, so they are never copied; a
+// node carries room for its first property, which is all a move node needs.
 class SgfNode {
  public:
-  SgfNode* Parent() const { return parent_; }  // null for a root
-  SgfNode* FirstChild() const { return firstChild_; }  // the main line; null for a leaf
-  SgfNode* NextSibling() const { return nextSibling_; }
-  SgfNode* PreviousSibling() const { return previousSibling_; }
+  SgfNode() = default;
+  SgfNode(const SgfNode&) = delete;
+  SgfNode& operator=(const SgfNode&) = delete;
+
+  SgfNode* Parent() const { return FollowOptionalLink<SgfNode>(this, parent_); }  // null for a root
+  // The main line; null for a leaf.
+  SgfNode* FirstChild() const { return FollowOptionalLink<SgfNode>(this, firstChild_); }
+  SgfNode* NextSibling() const { return FollowLink<SgfNode>(this, nextSibling_); }
+  SgfNode* PreviousSibling() const { return FollowLink<SgfNode>(this, previousSibling_); }
   // The child on the line being shown; null for a leaf.
-  SgfNode* SelectedChild() const { return selectedChild_; }
+  SgfNode* SelectedChild() const { return FollowOptionalLink<SgfNode>(this, selectedChild_); }
   // True for the first child of its parent, and for the first root of the collection.
   bool IsFirstChild() const;
   // True for the one child of its parent (or the one root) on the line being shown.
   bool IsSelected() const;
-  SgfCollection& Collection() const { return *collection_; }
+  SgfCollection& Collection() const {
+    return *static_cast<SgfCollection*>(*FollowLink<void* const>(this, collection_));
+  }
 
-  SgfProperty* FirstProperty() const { return firstProperty_; }
-  RingRange<SgfProperty> Properties() const { return RingRange<SgfProperty>(firstProperty_); }
+  SgfProperty* FirstProperty() const { return FollowOptionalLink<SgfProperty>(this, firstProperty_); }
+  RingRange<SgfProperty> Properties() const { return RingRange<SgfProperty>(FirstProperty()); }
 
   // The first property with this identifier, or null.
   SgfProperty* FindProperty(PropertyId id) const;
@@ -56,13 +66,21 @@ class SgfNode {
  private:
   friend class SgfCollection;
 
-  SgfNode* previousSibling_ = this;
-  SgfNode* nextSibling_ = this;
-  SgfNode* parent_ = nullptr;
-  SgfNode* firstChild_ = nullptr;
-  SgfNode* selectedChild_ = nullptr;
-  SgfProperty* firstProperty_ = nullptr;
-  SgfCollection* collection_ = nullptr;
+  void SetNextSibling(SgfNode* node) { nextSibling_ = MakeLink(this, node); }
+  void SetPreviousSibling(SgfNode* node) { previousSibling_ = MakeLink(this, node); }
+  void SetParent(SgfNode* node) { parent_ = MakeOptionalLink(this, node); }
+  void SetFirstChild(SgfNode* node) { firstChild_ = MakeOptionalLink(this, node); }
+  void SetSelectedChild(SgfNode* node) { selectedChild_ = MakeOptionalLink(this, node); }
+
+  ArenaLink previousSibling_ = 0;
+  ArenaLink nextSibling_ = 0;
+  ArenaLink parent_ = 0;
+  ArenaLink firstChild_ = 0;
+  ArenaLink selectedChild_ = 0;
+  ArenaLink firstProperty_ = 0;
+  // To the arena's cell that holds the collection.
+  ArenaLink collection_ = 0;
+  SgfProperty ownProperty_;
 };
 
 }  // namespace tenukiro

@@ -1,31 +1,54 @@
 #include "sgf/sgf_property.h"
 
+#include <new>
+
+#include "sgf/sgf_arena.h"
+
 namespace tenukiro {
 
 void SgfProperty::AppendValue(SgfValue* value) {
   if (!firstValue_) {
-    value->next_ = value->previous_ = value;
-    firstValue_ = value;
+    value->next_ = value->previous_ = 0;
+    firstValue_ = MakeLink(this, value);
     ++valueCount_;
     return;
   }
-  InsertValueBefore(firstValue_, value);
+  InsertValueBefore(FirstValue(), value);
 }
 
 void SgfProperty::InsertValueBefore(SgfValue* before, SgfValue* value) {
-  value->next_ = before;
-  value->previous_ = before->previous_;
-  before->previous_->next_ = value;
-  before->previous_ = value;
+  SgfValue* previous = before->Previous();
+  value->next_ = MakeLink(value, before);
+  value->previous_ = MakeLink(value, previous);
+  previous->next_ = MakeLink(previous, value);
+  before->previous_ = MakeLink(before, value);
   ++valueCount_;
 }
 
 void SgfProperty::UnlinkValue(SgfValue* value) {
-  if (value == firstValue_) firstValue_ = value->next_ == value ? nullptr : value->next_;
-  value->previous_->next_ = value->next_;
-  value->next_->previous_ = value->previous_;
-  value->next_ = value->previous_ = value;
+  SgfValue* next = value->Next();
+  SgfValue* previous = value->Previous();
+  if (value == FirstValue()) firstValue_ = next == value ? 0 : MakeLink(this, next);
+  previous->next_ = MakeLink(previous, next);
+  next->previous_ = MakeLink(next, previous);
+  value->next_ = value->previous_ = 0;
   --valueCount_;
+}
+
+// The own room is free exactly when no value is linked: values only ever leave a
+// property all together (ClearValues).
+SgfValue* SgfProperty::NewValue(ValueKind kind, SgfArena& arena) {
+  SgfValue* value = firstValue_ ? arena.New<SgfValue>() : new (&ownValue_) SgfValue();
+  value->SetKind(kind);
+  return value;
+}
+
+void SgfProperty::ClearValues(SgfArena& arena) {
+  while (SgfValue* value = FirstValue()) {
+    UnlinkValue(value);
+    arena.DeleteString(value->MutableText());
+    if (value != &ownValue_) arena.Delete(value);
+  }
 }
 
 }  // namespace tenukiro

@@ -3,24 +3,32 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "sgf/arena_link.h"
 #include "sgf/property_id.h"
 #include "sgf/ring_range.h"
 #include "sgf/sgf_value.h"
 
 namespace tenukiro {
 
+class SgfArena;
+
 // One property of a node: its identifier and its values, a ring in file order
-// walked from the first value. The properties of a node form a ring too.
+// walked from the first value. The properties of a node form a ring too. Nearly
+// every property has one value, so a property carries room for one inside it.
 class SgfProperty {
  public:
+  SgfProperty() = default;
+  SgfProperty(const SgfProperty&) = delete;
+  SgfProperty& operator=(const SgfProperty&) = delete;
+
   PropertyId Id() const { return id_; }
   // Null until a value is added.
-  SgfValue* FirstValue() const { return firstValue_; }
+  SgfValue* FirstValue() const { return FollowOptionalLink<SgfValue>(this, firstValue_); }
   size_t ValueCount() const { return valueCount_; }
-  RingRange<SgfValue> Values() const { return RingRange<SgfValue>(firstValue_); }
+  RingRange<SgfValue> Values() const { return RingRange<SgfValue>(FirstValue()); }
 
-  SgfProperty* Next() const { return next_; }
-  SgfProperty* Previous() const { return previous_; }
+  SgfProperty* Next() const { return FollowLink<SgfProperty>(this, next_); }
+  SgfProperty* Previous() const { return FollowLink<SgfProperty>(this, previous_); }
 
   // Ring edits used by the reader and the tree edits. The property does not own
   // the memory of its values; the collection's arena does.
@@ -31,13 +39,20 @@ class SgfProperty {
   // Unlinks `value`; the first value moves on to the next one (null when it was alone).
   void UnlinkValue(SgfValue* value);
 
+  // A new unlinked value of `kind`: the property's own room when it has no value,
+  // else from `arena`.
+  SgfValue* NewValue(ValueKind kind, SgfArena& arena);
+  // Unlinks every value and gives them back to `arena`.
+  void ClearValues(SgfArena& arena);
+
  private:
   friend class SgfNode;
 
-  SgfProperty* next_ = this;
-  SgfProperty* previous_ = this;
-  SgfValue* firstValue_ = nullptr;
+  ArenaLink next_ = 0;
+  ArenaLink previous_ = 0;
+  ArenaLink firstValue_ = 0;
   uint32_t valueCount_ = 0;
+  SgfValue ownValue_;
   PropertyId id_ = 0;
 };
 

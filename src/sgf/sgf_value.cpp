@@ -1,5 +1,7 @@
 #include "sgf/sgf_value.h"
 
+#include <cstring>
+
 namespace tenukiro {
 
 const char* ValueKindName(ValueKind kind) {
@@ -21,16 +23,9 @@ const char* ValueKindName(ValueKind kind) {
 
 void SgfValue::SetKind(ValueKind kind) {
   kind_ = kind;
-  switch (kind) {
-    case ValueKind::Number: payload_.number = 0; break;
-    case ValueKind::Real: payload_.real = 0.0f; break;
-    case ValueKind::Point: payload_.point = PointValue{}; break;
-    case ValueKind::PointPair: payload_.pointPair = PointPairValue{}; break;
-    case ValueKind::Label: payload_.label = LabelValue{}; break;
-    case ValueKind::Double: payload_.letter = '1'; break;
-    case ValueKind::Color: payload_.letter = 'W'; break;
-    default: payload_.text = nullptr; break;
-  }
+  std::memset(payload_, 0, sizeof payload_);
+  if (kind == ValueKind::Double) Store('1');
+  else if (kind == ValueKind::Color) Store('W');
 }
 
 }  // namespace tenukiro

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
+
+#include "sgf/arena_link.h"
 
 namespace tenukiro {
 
@@ -50,58 +55,70 @@ struct LabelValue {
 // One value of a property. The values of a property form a ring in file order
 // (a value alone is its own neighbour). The payload accessors return the initial
 // value of their type when asked of another kind, so a reader never sees garbage.
+// Values live in their collection's arena and link by distance, so they are never
+// copied.
 class SgfValue {
  public:
+  SgfValue() = default;
+  SgfValue(const SgfValue&) = delete;
+  SgfValue& operator=(const SgfValue&) = delete;
+
   ValueKind Kind() const { return kind_; }
   bool IsText() const {
     return kind_ == ValueKind::RawText || kind_ == ValueKind::SimpleText || kind_ == ValueKind::Text;
   }
 
-  SgfValue* Next() const { return next_; }
-  SgfValue* Previous() const { return previous_; }
+  SgfValue* Next() const { return FollowLink<SgfValue>(this, next_); }
+  SgfValue* Previous() const { return FollowLink<SgfValue>(this, previous_); }
 
-  int16_t Number() const { return kind_ == ValueKind::Number ? payload_.number : 0; }
-  float Real() const { return kind_ == ValueKind::Real ? payload_.real : 0.0f; }
+  int16_t Number() const { return kind_ == ValueKind::Number ? Load<int16_t>() : 0; }
+  float Real() const { return kind_ == ValueKind::Real ? Load<float>() : 0.0f; }
   // The NUL-terminated string of a text value; null for other kinds.
-  const char* Text() const { return IsText() ? payload_.text : nullptr; }
-  PointValue Point() const { return kind_ == ValueKind::Point ? payload_.point : PointValue{}; }
+  const char* Text() const { return MutableText(); }
+  PointValue Point() const { return kind_ == ValueKind::Point ? Load<PointValue>() : PointValue{}; }
   PointPairValue PointPair() const {
-    return kind_ == ValueKind::PointPair ? payload_.pointPair : PointPairValue{};
+    return kind_ == ValueKind::PointPair ? Load<PointPairValue>() : PointPairValue{};
   }
-  LabelValue Label() const { return kind_ == ValueKind::Label ? payload_.label : LabelValue{}; }
+  LabelValue Label() const { return kind_ == ValueKind::Label ? Load<LabelValue>() : LabelValue{}; }
   // '1' or '2' for a DoubleValue, 'B' or 'W' for a ColorValue, 0 otherwise.
   char Letter() const {
-    return kind_ == ValueKind::Double || kind_ == ValueKind::Color ? payload_.letter : '\0';
+    return kind_ == ValueKind::Double || kind_ == ValueKind::Color ? Load<char>() : '\0';
   }
 
   // Setters used by the reader and the tree edits. SetKind resets the payload to
   // the type's initial value; a text value's string belongs to the collection's arena.
   void SetKind(ValueKind kind);
-  void SetNumber(int16_t number) { payload_.number = number; }
-  void SetReal(float real) { payload_.real = real; }
-  void SetText(char* text) { payload_.text = text; }
-  char* MutableText() const { return IsText() ? payload_.text : nullptr; }
-  void SetPoint(PointValue point) { payload_.point = point; }
-  void SetPointPair(PointPairValue pair) { payload_.pointPair = pair; }
-  void SetLabel(const LabelValue& label) { payload_.label = label; }
-  void SetLetter(char letter) { payload_.letter = letter; }
+  void SetNumber(int16_t number) { Store(number); }
+  void SetReal(float real) { Store(real); }
+  void SetText(char* text) { Store(MakeOptionalLink(this, text)); }
+  char* MutableText() const { return IsText() ? FollowOptionalLink<char>(this, Load<ArenaLink>()) : nullptr; }
+  void SetPoint(PointValue point) { Store(point); }
+  void SetPointPair(PointPairValue pair) { Store(pair); }
+  void SetLabel(const LabelValue& label) { Store(label); }
+  void SetLetter(char letter) { Store(letter); }
 
  private:
   friend class SgfProperty;
 
-  union Payload {
-    int16_t number;
-    float real;
-    char* text;
-    PointValue point;
-    PointPairValue pointPair;
-    LabelValue label;
-    char letter;
-  };
+  // The largest payload is a label; a text value keeps a link to its string.
+  static constexpr size_t kPayloadSize = sizeof(LabelValue);
 
-  SgfValue* next_ = this;
-  SgfValue* previous_ = this;
-  Payload payload_{.text = nullptr};
+  template <class T>
+  T Load() const {
+    static_assert(sizeof(T) <= kPayloadSize && std::is_trivially_copyable_v<T>);
+    T value;
+    std::memcpy(&value, payload_, sizeof(T));
+    return value;
+  }
+  template <class T>
+  void Store(const T& value) {
+    static_assert(sizeof(T) <= kPayloadSize && std::is_trivially_copyable_v<T>);
+    std::memcpy(payload_, &value, sizeof(T));
+  }
+
+  ArenaLink next_ = 0;
+  ArenaLink previous_ = 0;
+  unsigned char payload_[kPayloadSize] = {};
   ValueKind kind_ = ValueKind::None;
 };
 

@@ -36,8 +36,7 @@ void ExpandRectangle(SgfProperty& property, SgfValue& value, std::string_view co
         first = false;
         continue;
       }
-      SgfValue* extra = arena.New<SgfValue>();
-      extra->SetKind(ValueKind::Point);
+      SgfValue* extra = property.NewValue(ValueKind::Point, arena);
       extra->SetPoint(point);
       property.InsertValueBefore(&value, extra);
     }
