@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/data_files.h"
 #include "base/language.h"
 #include "base/random_source.h"
 #include "render/png.h"
@@ -43,7 +44,7 @@ std::string DirectoryOf(const std::string& programPath) {
 }
 
 std::string HelpFilePathFor(const std::string& programDirectory, bool french) {
-  return programDirectory + (french ? "Tenukfra" : "Tenukeng") + ".html";
+  return DataFilePath(programDirectory, std::string(french ? "Tenukfra" : "Tenukeng") + ".html");
 }
 
 void CSaverApp::DetectLanguage() {

@@ -1,9 +1,9 @@
 #include "show/show_window.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
+#include "base/data_files.h"
 #include "base/random_source.h"
 #include "render/font.h"
 #include "show/random_colours.h"
@@ -11,13 +11,7 @@
 namespace tenukiro {
 
 std::string BundledRecordPath(const std::string& programDirectory) {
-  const std::string beside = programDirectory + "Tenukiro.sgf";
-  const std::string installed = programDirectory + "../share/tenukiro/Tenukiro.sgf";
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(beside, error) && std::filesystem::is_regular_file(installed, error)) {
-    return installed;
-  }
-  return beside;
+  return DataFilePath(programDirectory, "Tenukiro.sgf");
 }
 
 CShowWnd::CShowWnd(const Profile& profile, ShowHost& host, std::string programDirectory,

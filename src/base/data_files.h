@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace tenukiro {
+
+// A file that ships with the program (the bundled record, the help pages): beside
+// the executable, or else in the data folder of an installed copy
+// (<prefix>/share/tenukiro/ for <prefix>/bin/tenukiro). When neither exists the path
+// beside the executable is given, and reading it fails as a missing file does.
+std::string DataFilePath(const std::string& programDirectory, const std::string& name);
+
+}  // namespace tenukiro
