@@ -7,8 +7,9 @@
 
 namespace tenukiro {
 
-// Copies a GL colour buffer (four bytes per pixel in blue, green, red, alpha order, the bottom row
-// first) into a raster of the same size, top row first. Does nothing when the sizes disagree.
-void CopyBottomUpBgra(std::span<const std::uint8_t> bgra, Raster& image);
+// Copies the bottom-left corner of a GL colour buffer `bufferWidth` pixels wide (four bytes per
+// pixel in blue, green, red, alpha order, the bottom row first) into a raster, top row first.
+// Does nothing when the buffer is too small for the raster.
+void CopyBottomUpBgra(std::span<const std::uint8_t> bgra, int bufferWidth, Raster& image);
 
 }  // namespace tenukiro

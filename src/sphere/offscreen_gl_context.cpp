@@ -3,6 +3,7 @@
 #include <GL/osmesa.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstddef>
 
 #include "sphere/bgra_image.h"
@@ -38,10 +39,7 @@ bool OffscreenGlContext::Create() {
 
 bool OffscreenGlContext::Begin(int width, int height) {
   if (context_ == nullptr || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return false;
-  width_ = width;
-  height_ = height;
-  // Zeroed so that a GL that silently draws nothing leaves a black image the self-test catches.
-  target_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0);
+  PrepareTarget(width, height);
   if (!MakeCurrent()) return false;
   Setup();
   return true;
@@ -56,7 +54,7 @@ void OffscreenGlContext::Finish() {
 
 void OffscreenGlContext::ReadPixels(Raster& image) const {
   if (image.width() != width_ || image.height() != height_) return;
-  CopyBottomUpBgra(target_, image);
+  CopyBottomUpBgra(target_, targetWidth_, image);
 }
 
 void OffscreenGlContext::Release() {
@@ -65,13 +63,25 @@ void OffscreenGlContext::Release() {
   OSMesaDestroyContext(context_);
   context_ = nullptr;
   target_.clear();
-  width_ = height_ = 0;
+  targetWidth_ = targetHeight_ = width_ = height_ = 0;
+}
+
+void OffscreenGlContext::PrepareTarget(int width, int height) {
+  width_ = width;
+  height_ = height;
+  if (width > targetWidth_ || height > targetHeight_) {
+    targetWidth_ = std::max(width, targetWidth_);
+    targetHeight_ = std::max(height, targetHeight_);
+    target_.resize(static_cast<std::size_t>(targetWidth_) * static_cast<std::size_t>(targetHeight_) * 4);
+  }
+  // Zeroed so that a GL that silently draws nothing leaves a black image the self-test catches.
+  std::fill(target_.begin(), target_.end(), std::uint8_t{0});
 }
 
 bool OffscreenGlContext::MakeCurrent() {
   if (context_ == nullptr || target_.empty()) return false;
   // Rebinding every time is cheap and follows the target when it was reallocated.
-  return OSMesaMakeCurrent(context_, target_.data(), GL_UNSIGNED_BYTE, width_, height_) == GL_TRUE;
+  return OSMesaMakeCurrent(context_, target_.data(), GL_UNSIGNED_BYTE, targetWidth_, targetHeight_) == GL_TRUE;
 }
 
 void OffscreenGlContext::DefaultSetup() {

@@ -14,6 +14,8 @@ namespace tenukiro {
 
 // A GL rendering context that draws into a memory buffer instead of a window. One context is made
 // once and reused for image after image: making one costs far more than rendering a small image.
+// Each image is rendered into the bottom-left corner of one buffer that only ever grows: the GL
+// library keeps some memory for good every time its buffer changes size.
 // Derived classes give the scene: `Setup` before the caller's settings, `Draw` after them.
 class OffscreenGlContext {
  public:
@@ -27,8 +29,8 @@ class OffscreenGlContext {
 
   // Makes the GL context (true if it already exists); false when the library gives none.
   bool Create();
-  // Binds a fresh width × height target and runs the scene set-up; false when there is no
-  // context or the size is refused.
+  // Binds a cleared target for a width × height image and runs the scene set-up; false when
+  // there is no context or the size is refused.
   bool Begin(int width, int height);
   // Draws the scene and waits until all of it is in the target.
   void Finish();
@@ -50,10 +52,13 @@ class OffscreenGlContext {
 
  private:
   bool MakeCurrent();
+  void PrepareTarget(int width, int height);
 
   osmesa_context* context_ = nullptr;
   std::vector<std::uint8_t> target_;
-  int width_ = 0;
+  int targetWidth_ = 0;
+  int targetHeight_ = 0;
+  int width_ = 0;  // of the image being rendered
   int height_ = 0;
 };
 

@@ -42,6 +42,19 @@ void DrawQuadricSphere() {
 
 void SphereRenderer::Setup() { DefaultSetup(); }
 
+void SphereRenderer::DrawSphereList() {
+  // The quadric's 14,400 facets are generated once per context, then replayed for every image.
+  // A context made anew after a release knows no list yet.
+  if (sphereList_ == 0 || glIsList(sphereList_) == GL_FALSE) {
+    sphereList_ = glGenLists(1);
+    if (sphereList_ == 0) return DrawQuadricSphere();
+    glNewList(sphereList_, GL_COMPILE);
+    DrawQuadricSphere();
+    glEndList();
+  }
+  glCallList(sphereList_);
+}
+
 void SphereRenderer::Draw() {
   const LightingParameters& light = SharedLightingParameters();
   SetMaterial();
@@ -50,7 +63,7 @@ void SphereRenderer::Draw() {
   glTranslated(0.0, 0.0, light.eyeDistance);
   SetLight(light);
   // No depth test is needed: the far plane removes everything behind the visible cap.
-  DrawQuadricSphere();
+  DrawSphereList();
   glFlush();
 }
 

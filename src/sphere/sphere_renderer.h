@@ -10,6 +10,11 @@ class SphereRenderer : public OffscreenGlContext {
  protected:
   void Setup() override;
   void Draw() override;
+
+ private:
+  void DrawSphereList();
+
+  unsigned sphereList_ = 0;
 };
 
 }  // namespace tenukiro

@@ -78,5 +78,30 @@ TEST(OffscreenGlContextTest, ReadingIntoAnImageOfAnotherSizeDoesNothing) {
   EXPECT_EQ(same.GetPixel(0, 0), Rgb(0, 0, 0));
 }
 
+Raster RenderOnce(SphereRenderer& context, int side) {
+  Raster image(side, side);
+  if (!context.Begin(side, side)) return image;
+  context.SetViewport(side, side);
+  context.SetDiffuseColour(Rgb(200, 40, 40));
+  context.SetClearColour(Rgb(0, 0, 255));
+  context.Finish();
+  context.ReadPixels(image);
+  return image;
+}
+
+TEST(OffscreenGlContextTest, AContextMadeAgainAfterAReleaseRendersTheSame) {
+  SphereRenderer context;
+  ASSERT_TRUE(context.Create());
+  const Raster first = RenderOnce(context, 15);
+  context.Release();
+  ASSERT_TRUE(context.Create());
+  const Raster second = RenderOnce(context, 15);
+  EXPECT_EQ(first.GetPixel(0, 0), Rgb(0, 0, 255));
+  EXPECT_NE(first.GetPixel(7, 7), Rgb(0, 0, 255));
+  for (int y = 0; y < 15; ++y) {
+    for (int x = 0; x < 15; ++x) EXPECT_EQ(second.GetPixel(x, y), first.GetPixel(x, y)) << x << "," << y;
+  }
+}
+
 }  // namespace
 }  // namespace tenukiro
