@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -102,6 +104,49 @@ TEST(LaunchOptions, BadArgumentsAreNamed) {
   }
   EXPECT_EQ(Parse({"/s"}, "junk").action, LaunchOptions::Action::Run);
   EXPECT_EQ(Parse({"-root"}, "junk").action, LaunchOptions::Action::Error);
+}
+
+TEST(LaunchOptions, RenderSnapshots) {
+  LaunchOptions o = Parse({"--render", "out.png", "--size", "800x600", "--step", "12", "--seed", "3", "--set",
+                           "Indices=1", "game.sgf"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Render) << o.error;
+  EXPECT_EQ(o.renderOutput, "out.png");
+  EXPECT_EQ(o.replayPath, "game.sgf");
+  EXPECT_EQ(o.renderSize, (std::pair<int, int>{800, 600}));
+  EXPECT_FALSE(o.screenSize.has_value());
+  EXPECT_EQ(o.renderStep, 12);
+  EXPECT_EQ(o.seed, 3u);
+  ASSERT_EQ(o.settingOverrides.size(), 1u);
+
+  o = Parse({"game.sgf", "--screen", "1920x1080", "--render", "a.png", "--size", "0x0"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Render) << o.error;
+  EXPECT_EQ(o.screenSize, (std::pair<int, int>{1920, 1080}));
+  EXPECT_EQ(o.renderSize, (std::pair<int, int>{0, 0}));
+  EXPECT_EQ(o.renderStep, 0);
+
+  struct Case { std::vector<const char*> args; const char* named; };
+  for (const Case& c : {Case{{"--render"}, "'--render'"}, Case{{"--render", "a.png", "g.sgf"}, "'--size WxH'"},
+                        Case{{"--render", "a.png", "--size", "800x600"}, "record file"},
+                        Case{{"--render", "a.png", "--size", "800x600", "a", "b"}, "'b'"},
+                        Case{{"--render", "a.png", "--size", "800"}, "'800'"},
+                        Case{{"--render", "a.png", "--size", "-1x5"}, "'-1x5'"},
+                        Case{{"--render", "a.png", "--size", "1234567890x5"}, "'1234567890x5'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--step", "-2", "g"}, "'-2'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--step"}, "'--step'"},
+                        Case{{"--render", "a.png", "--screen", "x", "--size", "8x6", "g"}, "'x'"}}) {
+    const LaunchOptions bad = Parse(c.args);
+    EXPECT_EQ(bad.action, LaunchOptions::Action::Error) << c.named;
+    EXPECT_NE(bad.error.find(c.named), std::string::npos) << bad.error;
+  }
+  EXPECT_NE(UsageText().find("--render OUT.png --size WxH"), std::string::npos);
+}
+
+TEST(LaunchOptions, SizeTexts) {
+  EXPECT_EQ(ParseSizeText("1x1"), (std::pair<int, int>{1, 1}));
+  EXPECT_EQ(ParseSizeText("100000x20"), (std::pair<int, int>{100000, 20}));
+  for (const char* bad : {"", "x", "10x", "x10", "10X10", "10x10x", " 10x10", "+1x1", "1x-1"}) {
+    EXPECT_EQ(ParseSizeText(bad), std::nullopt) << bad;
+  }
 }
 
 TEST(LaunchOptions, WindowIds) {
@@ -219,6 +264,26 @@ TEST(SaverApp, HelpVersionAndErrors) {
 TEST(SaverApp, SetOverridesTheProfileForThisRun) {
   EXPECT_EQ(RunApp({"--set", "StoneRadius=20", "/s"}).readRadius, 20);
   EXPECT_EQ(RunApp({"/s"}).readRadius, 12);
+}
+
+TEST(SaverApp, RenderWritesAPng) {
+  const std::string out = ::testing::TempDir() + "tenukiro_render_test.png";
+  std::remove(out.c_str());
+  RunResult r = RunApp({"--render", out.c_str(), "--size", "64x48", "/nonexistent.sgf"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.ran, "");
+  std::ifstream png(out, std::ios::binary);
+  char magic[4] = {};
+  png.read(magic, 4);
+  EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+  std::remove(out.c_str());
+
+  r = RunApp({"--render", out.c_str(), "--size", "0x10", "/nonexistent.sgf"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("0x10"), std::string::npos);
+  r = RunApp({"--render", "/nonexistent-dir/x.png", "--size", "8x8", "/nonexistent.sgf"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot write"), std::string::npos);
 }
 
 TEST(SaverApp, LanguageAndHelpPath) {

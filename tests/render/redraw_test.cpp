@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "board_scene.h"
+
+namespace tenukiro {
+namespace {
+
+using testing::BoardScene;
+
+std::string ReadCorpus(const char* name) {
+  std::ifstream in(std::string(TENUKIRO_CORPUS_DIR) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool SamePixels(const Raster& a, const Raster& b) {
+  return a.width() == b.width() && a.height() == b.height() &&
+         std::equal(a.data(), a.data() + a.stride() * a.height(), b.data());
+}
+
+std::vector<Rect> CellsOf(const BoardScene& scene, std::initializer_list<Point> points) {
+  std::vector<Rect> cells;
+  for (const Point p : points) cells.push_back(scene.renderer.Layout().CellImageRect(p.x, p.y));
+  return cells;
+}
+
+// Paints a plain disc of the stone colour: enough for stones drawn from cell images.
+class DiscSphere : public SphereImageRenderer {
+ public:
+  bool RenderSphere(Raster& image, Color diffuse, Color clear, double, double) override {
+    const int n = image.width();
+    for (int y = 0; y < n; ++y) {
+      for (int x = 0; x < n; ++x) {
+        const int dx = 2 * x - (n - 1), dy = 2 * y - (n - 1);
+        image.SetPixel(x, y, dx * dx + dy * dy < (n - 2) * (n - 2) ? diffuse : clear);
+      }
+    }
+    return true;
+  }
+};
+
+// The incremental redraws of a whole game leave the picture a full frame draws. (In the flat
+// look a stone leaves the seam pixels of its right and bottom neighbours as they were, so there
+// the two may differ by those pixels.)
+TEST(Redraw, StepByStepEqualsAFullFrame) {
+  DiscSphere sphere;
+  const std::string game = ReadCorpus("real/katrain/LS_vs_AG_-_G4_-_English.sgf");
+  ASSERT_FALSE(game.empty());
+  for (const int asInBooks : {0, 1}) {
+    BoardScene scene(game, {{MarkOnLastMove, 1}, {Numbering, 1}, {AsInBooks, asInBooks}, {Indices, 1}}, 7, nullptr, {},
+                     &sphere);
+    scene.DrawFull();
+    int steps = 0;
+    bool captured = false;
+    while (scene.Step()) {
+      ++steps;
+      captured = captured || scene.lastChanged.size() >= 3;
+      if (steps % 40 != 0) continue;
+      const Raster incremental = scene.raster;
+      scene.DrawFull();
+      ASSERT_TRUE(SamePixels(incremental, scene.raster)) << "step " << steps;
+    }
+    EXPECT_GT(steps, 100);
+    // As in books, a captured stone stays on show.
+    EXPECT_EQ(captured, asInBooks == 0);
+  }
+}
+
+TEST(Redraw, OnlyChangedCellsAreDrawnAndReported) {
+  // Black captures the white stone at (1, 1) with its move at (2, 1).
+  BoardScene scene("(;SZ[9];B[ab];W[aa];B[ba];W[ee])", {{MarkOnLastMove, 0}});
+  scene.DrawFull();
+  ASSERT_TRUE(scene.Step());
+  EXPECT_EQ(scene.lastChanged, CellsOf(scene, {{1, 2}}));
+  ASSERT_TRUE(scene.Step());
+  ASSERT_TRUE(scene.Step());
+  EXPECT_EQ(scene.lastChanged, CellsOf(scene, {{1, 1}, {2, 1}}));
+  EXPECT_EQ(scene.PixelAtCentre(1, 1), testing::kLine);
+}
+
+TEST(Redraw, LastMoveMarkMovesWithTheMoves) {
+  BoardScene scene("(;SZ[9];B[cc];W[gg];B[dd])", {{MarkOnLastMove, 1}});
+  scene.DrawFull();
+  ASSERT_TRUE(scene.Step());
+  ASSERT_TRUE(scene.Step());
+  EXPECT_EQ(scene.lastChanged, CellsOf(scene, {{3, 3}, {7, 7}}));
+  EXPECT_EQ(scene.PixelAtCentre(3, 3, 1, 0), testing::kBlackStone);  // the plus has moved on
+  EXPECT_EQ(scene.PixelAtCentre(7, 7, 1, 0), testing::kBlackStone);  // plus on the white stone
+}
+
+TEST(Redraw, RepeatingAStepRedrawsOnlyMarkedAndLabelledPoints) {
+  struct Case { int lastMove, marks; size_t redrawn; };
+  for (const Case& c : {Case{0, 0, 0}, Case{1, 0, 1}, Case{0, 1, 2}, Case{1, 1, 3}}) {
+    BoardScene scene("(;SZ[9];B[cc]LB[aa:x][bb:y])", {{MarkOnLastMove, c.lastMove}, {MarksAndLabels, c.marks}});
+    scene.DrawFull();
+    ASSERT_TRUE(scene.Step());
+    Canvas canvas(scene.raster);
+    scene.renderer.CommitDisplay();
+    EXPECT_EQ(scene.renderer.RedrawChanged(canvas, scene.Position()).size(), c.redrawn)
+        << c.lastMove << " " << c.marks;
+  }
+}
+
+// Owns a block of points, as the assistant does, and logs the calls it gets.
+class FakeSurroundings : public BoardSurroundings {
+ public:
+  std::string log;
+  void Prepare(const BoardLayout& layout) override { log += "prepare R" + std::to_string(layout.R) + ";"; }
+  void DrawFullFrame(Canvas&) override { log += "full;"; }
+  bool OwnsPoint(int x, int y) const override { return x <= 3 && y >= 5; }
+  void RedrawChanged(Canvas&, std::vector<Rect>& changed) override {
+    log += "redraw " + std::to_string(changed.size()) + ";";
+    changed.push_back(Rect{0, 0, 1, 1});
+  }
+  void CommitDisplay() override { log += "commit;"; }
+};
+
+TEST(Redraw, TheSurroundingsRepaintTheAssistantsPoints) {
+  for (const int assistant : {0, 1}) {
+    FakeSurroundings around;
+    BoardScene scene("(;SZ[9];B[bg];W[gg])", {{Assistant, assistant}}, 8, &around);
+    scene.DrawFull();
+    EXPECT_EQ(around.log, "prepare R8;full;");
+    around.log.clear();
+    ASSERT_TRUE(scene.Step());
+    // The move at (2, 7) lies in the assistant's block: left to it while the assistant is shown.
+    EXPECT_EQ(around.log, assistant ? "commit;redraw 0;" : "commit;redraw 1;");
+    EXPECT_EQ(scene.PixelAtCentre(2, 7, 1, 0), assistant ? testing::kLine : testing::kBlackStone);
+    ASSERT_TRUE(scene.Step());
+    EXPECT_EQ(scene.lastChanged.size(), 2u);
+  }
+}
+
+}  // namespace
+}  // namespace tenukiro
