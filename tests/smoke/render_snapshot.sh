@@ -8,12 +8,16 @@ game="$corpus/real/katrain/LS_vs_AG_-_G4_-_English.sgf"
 [ -f "$game" ] || { echo "no corpus game at $game; skipped"; exit 0; }
 
 has_colour() {  # has_colour FILE R,G,B
-  convert "$1" -depth 8 txt:- | grep -q "($2)" 
+  local colours
+  colours=$(convert "$1" -format %c histogram:info:-)
+  [[ "$colours" == *"($2)"* ]]
 }
 
-for size in 1920x1080 800x600 152x112; do
+# The last one is a host's small preview of a 1024 x 768 screen: R = 2.
+for sizes in 1920x1080:1920x1080 800x600:800x600 152x112:1024x768; do
+  size=${sizes%:*}
   out="$WORK/board-$size.png"
-  "$TENUKIRO" --render "$out" --size "$size" --step 120 --set With3DEffect=0 --set GridPosition=0 \
+  "$TENUKIRO" --render "$out" --size "$size" --screen "${sizes#*:}" --step 120 --set With3DEffect=0 --set GridPosition=0 \
     --set BackColorRed=200 --set BackColorGreen=150 --set BackColorBlue=60 \
     --set WhiteColorRed=240 --set WhiteColorGreen=240 --set WhiteColorBlue=230 \
     --set BlackColorRed=10 --set BlackColorGreen=20 --set BlackColorBlue=30 "$game" \
