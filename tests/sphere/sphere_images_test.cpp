@@ -11,7 +11,6 @@ namespace {
 using testing::Brightness;
 using testing::EllipseRadius;
 using testing::GlTest;
-using testing::MaybeWritePng;
 
 constexpr Color kWhite = Rgb(255, 255, 255);
 constexpr Color kBlack = Rgb(0, 0, 0);
@@ -72,7 +71,8 @@ TEST_F(SphereImagesTest, RefusedImagesComeOutEmpty) {
 }
 
 TEST_F(SphereImagesTest, MasksAreWhiteShapesOnBlack) {
-  for (const SphereImageParams& p : {AssistantBodyMaskParams(6), AssistantEyeMaskParams(6), AssistantPupilMaskParams(6)}) {
+  for (const SphereImageParams& p :
+       {AssistantBodyMaskParams(6), AssistantEyeMaskParams(6), AssistantPupilMaskParams(6)}) {
     const Raster mask = MakeSphereImage(renderer_, p);
     ASSERT_FALSE(mask.empty());
     int misplaced = 0;
@@ -132,25 +132,6 @@ TEST_F(SphereImagesTest, BackgroundFillIsTheBoardColour) {
       for (int x = 0; x < fill.width(); ++x) EXPECT_EQ(fill.GetPixel(x, y), kBoard);
     }
   }
-}
-
-// Renders the pictures to look at when TENUKIRO_PNG_DIR is set; checks only that they exist.
-TEST_F(SphereImagesTest, PicturesForTheEye) {
-  for (int r : {2, 12, 24, 40}) {
-    for (auto [name, colour] : {std::pair{"black", Rgb(0, 0, 0)}, std::pair{"white", Rgb(255, 255, 255)}}) {
-      const Raster stone = MakeSphereImage(renderer_, StoneSphereParams(r, colour, kBoard, 10));
-      ASSERT_FALSE(stone.empty());
-      MaybeWritePng(stone, std::string("stone_") + name + "_R" + std::to_string(r));
-    }
-  }
-  AssistantSphereImages images;
-  ASSERT_TRUE(MakeAssistantSphereImages(renderer_, 44, kBody, images));
-  MaybeWritePng(images.body, "assistant_body");
-  MaybeWritePng(images.bodyMask, "assistant_body_mask");
-  MaybeWritePng(images.eye, "assistant_eye");
-  MaybeWritePng(images.eyeMask, "assistant_eye_mask");
-  MaybeWritePng(images.pupil, "assistant_pupil");
-  MaybeWritePng(images.pupilMask, "assistant_pupil_mask");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "sphere/process_sphere_renderer.h"
 #include "sphere_test_support.h"
 
 namespace tenukiro {
@@ -225,17 +224,6 @@ TEST_F(SphereContextTest, ClearFillsEveryPixelWithTheColour) {
       for (int x = 0; x < 13; ++x) EXPECT_EQ(image.GetPixel(x, y), c);
     }
   }
-}
-
-TEST_F(SphereContextTest, TheProcessRendererPassesItsSelfTestAndRenders) {
-  ASSERT_NE(GlSphereRenderer::Instance(), nullptr);
-  EXPECT_EQ(GlSphereRenderer::Instance(), GlSphereRenderer::Instance());
-  SphereImageRenderer* shared = ProcessSphereRenderer();
-  ASSERT_NE(shared, nullptr);
-  Raster image(25, 25);
-  ASSERT_TRUE(shared->RenderSphere(image, kRedStone, kBoard, 0, 2));
-  EXPECT_EQ(image.GetPixel(0, 0), kBoard);
-  EXPECT_LE(ChannelDistance(image.GetPixel(12, 12), ExpectedCentre(kRedStone)), 12);
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <string>
 
-#include "render/png.h"
 #include "render/raster.h"
 #include "sphere/gl_sphere_renderer.h"
 
@@ -41,10 +40,5 @@ class GlTest : public ::testing::Test {
 
   GlSphereRenderer renderer_;
 };
-
-// Pictures for looking at by eye go to the folder named by TENUKIRO_PNG_DIR, when set.
-inline void MaybeWritePng(const Raster& image, const std::string& name) {
-  if (const char* dir = std::getenv("TENUKIRO_PNG_DIR")) WritePng(image, std::string(dir) + "/" + name + ".png");
-}
 
 }  // namespace tenukiro::testing
