@@ -10,7 +10,7 @@ double SaneLevel(double level) {
   return std::isnan(level) ? 0.0 : std::clamp(level, 0.0, GlSphereRenderer::kMaxLevel);
 }
 
-bool Begin(OffscreenGlContext& context, const Raster& image) {
+bool BeginImage(OffscreenGlContext& context, const Raster& image) {
   return !image.empty() && context.Create() && context.Begin(image.width(), image.height());
 }
 
@@ -34,7 +34,7 @@ bool SphereWorks(GlSphereRenderer& renderer) {
 
 bool GlSphereRenderer::RenderSphere(Raster& image, Color diffuse, Color clear, double specularLevel,
                                     double ambientLevel) {
-  if (!Begin(sphere_, image)) return false;
+  if (!BeginImage(sphere_, image)) return false;
   sphere_.SetViewport(image.width(), image.height());
   sphere_.SetDiffuseColour(diffuse);
   sphere_.SetClearColour(clear);
@@ -46,7 +46,7 @@ bool GlSphereRenderer::RenderSphere(Raster& image, Color diffuse, Color clear, d
 }
 
 bool GlSphereRenderer::RenderClear(Raster& image, Color clear) {
-  if (!Begin(clear_, image)) return false;
+  if (!BeginImage(clear_, image)) return false;
   clear_.SetViewport(image.width(), image.height());
   clear_.SetClearColour(clear);
   clear_.Finish();
