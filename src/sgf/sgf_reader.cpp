@@ -7,6 +7,7 @@
 #include "sgf/property_table.h"
 #include "sgf/sgf_collection.h"
 #include "sgf/sgf_text.h"
+#include "sgf/value_parsing.h"
 
 namespace tenukiro {
 namespace {
@@ -115,6 +116,10 @@ class Reader {
     if (collection_.VariationStackEmpty()) return start;
     SgfNode* node = collection_.CreateNode(current_);
     current_ = node;
+    if (node->Parent() && IsPlainMove(start)) {
+      ReadPlainMove(*node, start);
+      return start + kPlainMoveLength;
+    }
     size_t end = ReadUsualNode(*node, start);
     if (end == kNoEnd) {
       end = NodeEnd(start);
@@ -123,6 +128,27 @@ class Reader {
     }
     current_ = collection_.SplitMove(node);
     return end;
+  }
+
+  // Most nodes of a game are a move and nothing else: "B[cd]" or "W[cd]" ended by
+  // '(', ')' or ';'. Below the root such a node stays whole through the setup/move
+  // split, so it is built directly.
+  static constexpr size_t kPlainMoveLength = 5;
+
+  bool IsPlainMove(size_t start) {
+    if (!Available(start + kPlainMoveLength)) return false;
+    const char* move = data_ + start;
+    const char end = move[kPlainMoveLength];
+    return (move[0] == 'B' || move[0] == 'W') && move[1] == '[' && move[2] != ']' && move[2] != '\\' &&
+           move[3] != ']' && move[3] != '\\' && move[4] == ']' && (end == ';' || end == '(' || end == ')');
+  }
+
+  void ReadPlainMove(SgfNode& node, size_t start) {
+    const char* move = data_ + start;
+    SgfProperty* property = node.AppendProperty(move[0] == 'B' ? PROP_B : PROP_W);
+    SgfValue* value = property->NewValue(ValueKind::Point, collection_.Arena());
+    value->SetPoint(ParsePointText(std::string_view(move + 2, 2)));
+    property->AppendValue(value);
   }
 
   // True when the byte at `i` has been normalised, normalising more as needed.
