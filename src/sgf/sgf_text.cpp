@@ -9,9 +9,10 @@ namespace tenukiro {
 namespace {
 
 // Pieces start small so the first node is ready at once, and grow with the text
-// already normalised so that long runs pay little per piece.
+// already normalised so that long runs pay little per piece, but no further than
+// what stays in the cache until the parser reads it.
 constexpr size_t kFirstPiece = 64 * 1024;
-constexpr size_t kLargestPiece = 8 * 1024 * 1024;
+constexpr size_t kLargestPiece = 256 * 1024;
 
 }  // namespace
 
