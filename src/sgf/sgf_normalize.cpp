@@ -15,22 +15,48 @@ constexpr std::array<bool, 256> BuildKeptOutside() {
 
 constexpr std::array<bool, 256> kKeptOutside = BuildKeptOutside();
 
+// Most bytes need no decision of their own: inside a value everything but ']',
+// '\\' and a line feed is copied, outside one everything but '[' and '\\' is
+// kept or dropped by the table. These runs are copied in tight loops, and only
+// the byte that stops a run goes through the state changes.
+void CopyValueRun(char* text, size_t limit, size_t& r, size_t& w) {
+  while (r < limit) {
+    const char c = text[r];
+    if (c == ']' || c == '\\' || c == '\n') return;
+    text[w++] = c;
+    ++r;
+  }
+}
+
+// A dropped byte is written too, then overwritten: w never passes r.
+void CopyOutsideRun(char* text, size_t limit, size_t& r, size_t& w) {
+  while (r < limit) {
+    const char c = text[r];
+    if (c == '[' || c == '\\') return;
+    text[w] = c;
+    w += kKeptOutside[static_cast<unsigned char>(c)];
+    ++r;
+  }
+}
+
 }  // namespace
 
 void NormalizeRange(char* text, size_t size, size_t limit, size_t& read, size_t& write, bool& inValue) {
   size_t r = read;
   size_t w = write;
   while (r < limit) {
+    if (inValue) CopyValueRun(text, limit, r, w);
+    else CopyOutsideRun(text, limit, r, w);
+    if (r >= limit) break;
     const char c = text[r++];
     if (c == '\\') {
       text[w++] = c;
       if (r < size) text[w++] = text[r++];
-    } else if (inValue) {
-      if (c == ']') inValue = false;
-      text[w++] = c == '\n' ? '\r' : c;
+    } else if (c == '\n') {
+      text[w++] = '\r';
     } else {
-      if (c == '[') inValue = true;
-      if (kKeptOutside[static_cast<unsigned char>(c)]) text[w++] = c;
+      text[w++] = c;
+      inValue = c == '[';
     }
   }
   read = r;
