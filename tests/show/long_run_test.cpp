@@ -60,7 +60,10 @@ TEST(LongRun, MemoryStaysFlatAcrossAThousandRecordLoads) {
   const long after = ResidentKb();
   fs::remove_all(folder);
   ASSERT_GT(warm, 0);
+#ifndef __SANITIZE_ADDRESS__
+  // The sanitizer's quarantine holds freed memory back; there its leak check stands in.
   EXPECT_LT(after - warm, 2048) << "resident memory grew from " << warm << " kB to " << after << " kB";
+#endif
 }
 
 }  // namespace
