@@ -58,19 +58,6 @@ void SgfArena::Commit(size_t size) {
   if (nextCommit_ < kLargestCommit) nextCommit_ *= 2;
 }
 
-void* const* SgfArena::OwnerCell() {
-  if (!base_) Commit(0);
-  return reinterpret_cast<void* const*>(base_);
-}
-
-void* SgfArena::Bump(size_t size) {
-  size = RoundUp(size, kAlign);
-  if (committed_ - used_ < size || !base_) Commit(size);
-  void* result = base_ + used_;
-  used_ += size;
-  return result;
-}
-
 void SgfArena::Push(uint32_t& head, void* entry) {
   std::memcpy(entry, &head, sizeof head);
   head = static_cast<uint32_t>((static_cast<std::byte*>(entry) - base_) / kAlign);
@@ -81,13 +68,6 @@ void* SgfArena::Pop(uint32_t& head) {
   std::memcpy(&head, entry, sizeof head);
   return entry;
 }
-
-void* SgfArena::AllocateObject(size_t size) {
-  uint32_t& head = freeObjects_[size / kAlign];
-  return head ? Pop(head) : Bump(size);
-}
-
-void SgfArena::FreeObject(void* object, size_t size) { Push(freeObjects_[size / kAlign], object); }
 
 // String capacities are powers of two (at least kAlign), so a string given back is
 // reused by any later request of the same class and edits cannot pile up garbage.

@@ -44,7 +44,10 @@ class SgfArena {
 
   // The first bytes of the region hold `owner`, so objects can find it through a link.
   void SetOwner(void* owner) { owner_ = owner; }
-  void* const* OwnerCell();
+  void* const* OwnerCell() {
+    if (!base_) Commit(0);
+    return reinterpret_cast<void* const*>(base_);
+  }
 
   // Bytes committed so far.
   size_t ReservedBytes() const { return committed_; }
@@ -57,9 +60,20 @@ class SgfArena {
   static constexpr size_t kFirstCommit = 64 * 1024;
   static constexpr size_t kLargestCommit = 32 << 20;
 
-  void* AllocateObject(size_t size);
-  void FreeObject(void* object, size_t size);
-  void* Bump(size_t size);
+  // The common cases (a free-list hit, room left in the committed part) stay
+  // inline: the reader allocates several objects per node.
+  void* AllocateObject(size_t size) {
+    uint32_t& head = freeObjects_[size / kAlign];
+    return head ? Pop(head) : Bump(size);
+  }
+  void FreeObject(void* object, size_t size) { Push(freeObjects_[size / kAlign], object); }
+  void* Bump(size_t size) {
+    size = (size + kAlign - 1) / kAlign * kAlign;
+    if (committed_ - used_ < size) Commit(size);
+    void* result = base_ + used_;
+    used_ += size;
+    return result;
+  }
   void Commit(size_t size);
   void Reserve();
   // Free lists link their entries by 32-bit index into the region (0 ends a list).
