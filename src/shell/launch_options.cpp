@@ -45,9 +45,18 @@ bool ParseSide(std::string_view text, int& out) {
   return error == std::errc() && end == text.data() + text.size() && out >= 0;
 }
 
-// What --render needs besides its own options: exactly one record file.
+// --render with --step snapshots one record; with --at, and --frames, run the show
+// on the records given (none: the profile's list).
 LaunchOptions FinishRender(LaunchOptions options, const std::vector<const char*>& switches) {
-  if (!options.renderSize) return Fail("'--render' needs '--size WxH'");
+  const bool frames = options.action == LaunchOptions::Action::Frames;
+  const char* name = frames ? "'--frames'" : "'--render'";
+  if (!options.renderSize) return Fail(std::string(name) + " needs '--size WxH'");
+  if (frames && options.renderUntil <= 0) return Fail("'--frames' needs '--until MS'");
+  if (options.stepGiven && (options.renderAt || frames)) return Fail("'--step' does not go with '--at' or '--frames'");
+  if (frames || options.renderAt) {
+    options.renderFiles.assign(switches.begin() + 1, switches.end());
+    return options;
+  }
   if (switches.size() != 2) {
     return Fail(switches.size() < 2 ? "'--render' needs a record file"
                                     : "unexpected '" + std::string(switches[2]) + "' after '--render'");
@@ -83,11 +92,12 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
 
 std::string UsageText() {
   return "usage: tenukiro [/s | /p ID | /l ID | /c[:ID] | /a ID] [-root | -window-id ID] [--window]\n"
-         "                [--seed N] [--set Name=Value]...\n"
-         "       tenukiro --replay FILE [--seed N] [--set Name=Value]...\n"
-         "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] [--seed N]\n"
-         "                [--set Name=Value]... FILE\n"
-         "       tenukiro --help | --version\n";
+         "       tenukiro --replay FILE\n"
+         "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n"
+         "       tenukiro --render OUT.png --size WxH [--screen WxH] --at MS [FILE...]\n"
+         "       tenukiro --frames DIR --size WxH [--screen WxH] --until MS [FILE...]\n"
+         "       tenukiro --help | --version\n"
+         "each form also takes --seed N and --set Name=Value (repeatable)\n";
 }
 
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow) {
@@ -127,11 +137,25 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
       const auto size = ParseSizeText(argv[++i]);
       if (!size) return Fail(std::string("bad size '") + argv[i] + "'");
       (arg == "--size" ? options.renderSize : options.screenSize) = size;
-    } else if (arg == "--step") {
-      if (!hasValue || !ParseCount(argv[i + 1], options.renderStep)) {
-        return Fail("'--step' needs a number" + std::string(hasValue ? ", not '" + std::string(argv[i + 1]) + "'" : ""));
+    } else if (arg == "--frames") {
+      if (!hasValue) return Fail("missing folder after '--frames'");
+      options.action = LaunchOptions::Action::Frames;
+      options.framesFolder = argv[++i];
+    } else if (arg == "--step" || arg == "--at" || arg == "--until") {
+      long value = 0;
+      if (!hasValue || !ParseCount(argv[i + 1], value)) {
+        return Fail("'" + std::string(arg) + "' needs a number" +
+                    std::string(hasValue ? ", not '" + std::string(argv[i + 1]) + "'" : ""));
       }
       ++i;
+      if (arg == "--step") {
+        options.renderStep = value;
+        options.stepGiven = true;
+      } else if (arg == "--at") {
+        options.renderAt = value;
+      } else {
+        options.renderUntil = value;
+      }
     } else if (arg == "--window") {
       options.inWindow = true;
     } else if (arg == "--seed") {
@@ -156,7 +180,9 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
   }
 
   const bool noSwitches = switches.size() == 1;
-  if (options.action == LaunchOptions::Action::Render) return FinishRender(std::move(options), switches);
+  if (options.action == LaunchOptions::Action::Render || options.action == LaunchOptions::Action::Frames) {
+    return FinishRender(std::move(options), switches);
+  }
   if (options.action == LaunchOptions::Action::Replay) {
     if (!noSwitches) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
     return options;

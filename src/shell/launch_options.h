@@ -19,7 +19,7 @@ struct PreviewTarget {
 // Everything the command line asks for. Our own options and XScreenSaver's are taken
 // out first; what is left is read as a Windows-style screen-saver command line.
 struct LaunchOptions {
-  enum class Action { Run, Help, Version, Error, Replay, Render };
+  enum class Action { Run, Help, Version, Error, Replay, Render, Frames };
   Action action = Action::Run;
   std::string error;  // one line naming the bad argument, for Action::Error
 
@@ -31,6 +31,11 @@ struct LaunchOptions {
   std::optional<std::pair<int, int>> renderSize;     // --size WxH: the client area
   std::optional<std::pair<int, int>> screenSize;     // --screen WxH
   long renderStep = 0;                               // --step N
+  bool stepGiven = false;
+  std::optional<long> renderAt;                      // --at MS: the show's picture at that time
+  std::string framesFolder;                          // --frames DIR
+  long renderUntil = 0;                              // --until MS
+  std::vector<std::string> renderFiles;              // the records of --render --at and --frames
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
 };

@@ -5,38 +5,11 @@
 #include "base/data_files.h"
 #include "base/language.h"
 #include "base/random_source.h"
-#include "render/png.h"
-#include "render/snapshot.h"
 #include "replay/replay_json.h"
 #include "settings/setting_names.h"
+#include "shell/render_commands.h"
 
 namespace tenukiro {
-namespace {
-
-// --render: the full frame of the show at one step, as a PNG file.
-int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
-                      std::ostream& err) {
-  SettingsRecord settings = ReadShowSettings(profile);
-  SnapshotRequest request;
-  request.clientWidth = options.renderSize->first;
-  request.clientHeight = options.renderSize->second;
-  request.screenWidth = options.screenSize ? options.screenSize->first : 0;
-  request.step = options.renderStep;
-  // No sphere renderer yet: a three-dimensional look is drawn flat.
-  const Raster frame = RenderSnapshotFile(options.replayPath, settings, request,
-                                          PatternPathsFor(profile, programDirectory), nullptr);
-  if (frame.empty()) {
-    err << "tenukiro: no picture of " << request.clientWidth << "x" << request.clientHeight << " can be made\n";
-    return 1;
-  }
-  if (!WritePng(frame, options.renderOutput)) {
-    err << "tenukiro: cannot write '" << options.renderOutput << "'\n";
-    return 1;
-  }
-  return 0;
-}
-
-}  // namespace
 
 std::string DirectoryOf(const std::string& programPath) {
   const size_t slash = programPath.rfind('/');
@@ -71,6 +44,7 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
     case LaunchOptions::Action::Run:
     case LaunchOptions::Action::Replay:
     case LaunchOptions::Action::Render:
+    case LaunchOptions::Action::Frames:
       break;
   }
   for (const auto& [name, value] : options.settingOverrides) {
@@ -89,7 +63,9 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
     WriteReplayJson(options.replayPath, settings, out);
     return out ? 0 : 1;
   }
-  if (options.action == LaunchOptions::Action::Render) return RenderSnapshotPng(options, profile, program_.directory, err);
+  if (options.action == LaunchOptions::Action::Render || options.action == LaunchOptions::Action::Frames) {
+    return RunRenderCommand(options, profile, program_.directory, err);
+  }
   return Dispatch(options, profile);
 }
 

@@ -106,6 +106,34 @@ TEST(LaunchOptions, BadArgumentsAreNamed) {
   EXPECT_EQ(Parse({"-root"}, "junk").action, LaunchOptions::Action::Error);
 }
 
+TEST(LaunchOptions, ShowPicturesAtATimeAndFrames) {
+  LaunchOptions o = Parse({"--render", "a.png", "--size", "320x240", "--at", "4500", "x.sgf", "y.sgf"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Render) << o.error;
+  EXPECT_EQ(o.renderAt, 4500);
+  EXPECT_EQ(o.renderFiles, (std::vector<std::string>{"x.sgf", "y.sgf"}));
+
+  o = Parse({"--render", "a.png", "--size", "320x240", "--at", "0"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Render) << o.error;
+  EXPECT_TRUE(o.renderFiles.empty()) << "no records: the profile's list";
+
+  o = Parse({"--frames", "out", "--until", "60000", "--size", "160x120", "--screen", "640x480"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Frames) << o.error;
+  EXPECT_EQ(o.framesFolder, "out");
+  EXPECT_EQ(o.renderUntil, 60000);
+
+  struct Case { std::vector<const char*> args; const char* named; };
+  for (const Case& c : {Case{{"--frames", "out", "--size", "8x6"}, "'--until MS'"},
+                        Case{{"--frames", "out", "--until", "100"}, "'--size WxH'"},
+                        Case{{"--frames"}, "'--frames'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "5", "--step", "2", "g"}, "'--step'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "x"}, "'x'"},
+                        Case{{"--frames", "d", "--size", "8x6", "--until", "-5"}, "'-5'"}}) {
+    const LaunchOptions bad = Parse(c.args);
+    EXPECT_EQ(bad.action, LaunchOptions::Action::Error) << c.named;
+    EXPECT_NE(bad.error.find(c.named), std::string::npos) << bad.error;
+  }
+}
+
 TEST(LaunchOptions, RenderSnapshots) {
   LaunchOptions o = Parse({"--render", "out.png", "--size", "800x600", "--step", "12", "--seed", "3", "--set",
                            "Indices=1", "game.sgf"});
