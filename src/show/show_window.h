@@ -63,9 +63,6 @@ class CShowWnd {
   int PlacementX() const { return kx_; }
   int PlacementY() const { return ky_; }
 
- protected:
-  ShowHost& Host() { return host_; }
-
  private:
   void LoadCurrentRecord();
   std::string CurrentRecordPath() const;

@@ -263,6 +263,32 @@ TEST_F(ShowWindowTest, SetFileListReloadsOnlyWhenTheCountChanges) {
   EXPECT_EQ(show->Record()->Context().columnsPlus1, 14);
 }
 
+TEST_F(ShowWindowTest, SettersLeaveTheRecordsOwnOptionsAlone) {
+  profile_.WriteInt("SgfPriority", 1);
+  auto show = MakeShow({WriteRecord("a.sgf", "(;SZ[9]OP[StoneRadius:30];B[aa];W[bb])")});
+  show->SetSetting(StoneRadius, 20);
+  EXPECT_EQ(show->Settings().Registry(StoneRadius), 20);
+  EXPECT_EQ(show->Settings().Effective(StoneRadius), 30);
+  show->SetSetting(GridX, 7);
+  EXPECT_EQ(show->Settings().Effective(GridX), 7);
+  host_->armed.clear();
+  show->SetSetting(CommonPositionTime, 5000);
+  EXPECT_EQ(host_->armed, (std::vector<int>{100})) << "a position time re-arms the timer at 100 ms";
+  EXPECT_EQ(show->Settings().Effective(CommonPositionTime), 5000);
+}
+
+TEST_F(ShowWindowTest, SgfPriorityReappliesTheRecordWhereItStands) {
+  auto show = MakeShow({WriteRecord("a.sgf", "(;SZ[9]OP[Numbering:1];B[aa];W[bb])")});
+  show->OnTimer();
+  EXPECT_FALSE(show->Settings().On(Numbering));
+  show->SetSgfPriority(1);
+  EXPECT_TRUE(show->Settings().On(Numbering));
+  EXPECT_EQ(show->Record()->GetBoard().MoveCount(), 1) << "replayed to the node on screen";
+  EXPECT_EQ(show->Record()->Collection().Cursor()->Parent(), show->Record()->Collection().CurrentRoot());
+  show->SetSgfPriority(0);
+  EXPECT_FALSE(show->Settings().On(Numbering));
+}
+
 TEST_F(ShowWindowTest, TwoShowsShareNothing) {
   profile_.WriteInt("RandomAccess", 0);
   auto first = MakeShow({WriteRecord("a.sgf", "(;SZ[9];B[aa];W[bb])")});
