@@ -127,12 +127,6 @@ void SgfCollection::FinishTree() {
   lastSizedRoot_ = firstRoot_->PreviousSibling();
 }
 
-void SgfCollection::SelectVariation(SgfNode* node) {
-  if (!node) return;
-  if (SgfNode* parent = node->Parent()) parent->SetSelectedChild(node);
-  else selectedRoot_ = node;
-}
-
 SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
   for (SgfNode* level = node; level; level = level->Parent()) {
     SgfNode* sibling = level->NextSibling();
@@ -149,9 +143,7 @@ SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
 // after the last node read), so only the last node created can fail to find a
 // successor by climbing. Climbing again from it after a parse call that added
 // nothing would fail again; skipping that keeps deep trees linear.
-SgfNode* SgfCollection::NextNodePreorder(SgfNode* node, SgfText& text) {
-  if (!node) return nullptr;
-  if (SgfNode* child = node->FirstChild()) return child;
+SgfNode* SgfCollection::NextAfterLeaf(SgfNode* node, SgfText& text) {
   bool climb = node != lastCreated_;
   for (;;) {
     const uint64_t before = nodeCount_;

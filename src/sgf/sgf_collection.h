@@ -41,10 +41,18 @@ class SgfCollection {
   // The next node in show order: depth first, main line first, then the next game
   // tree (which becomes the current root). Parses more of `text` when the parsed
   // tree runs out; null once the text is gone and no node is left. Never recurses.
-  SgfNode* NextNodePreorder(SgfNode* node, SgfText& text);
+  SgfNode* NextNodePreorder(SgfNode* node, SgfText& text) {
+    if (!node) return nullptr;
+    if (SgfNode* child = node->FirstChild()) return child;
+    return NextAfterLeaf(node, text);
+  }
 
   // Marks `node` as the one child of its parent (or the one root) on the line shown.
-  void SelectVariation(SgfNode* node);
+  void SelectVariation(SgfNode* node) {
+    if (!node) return;
+    if (SgfNode* parent = node->Parent()) parent->SetSelectedChild(node);
+    else selectedRoot_ = node;
+  }
 
   // The selected child of `node`; null for a leaf.
   static SgfNode* NextInLine(const SgfNode* node) { return node ? node->SelectedChild() : nullptr; }
@@ -90,6 +98,8 @@ class SgfCollection {
   void AppendSibling(SgfNode* first, SgfNode* node);
   void GiveDefaultSize(SgfNode* root);
   SgfNode* ClimbToNextSibling(SgfNode* node);
+  // NextNodePreorder from a node that has no child yet.
+  SgfNode* NextAfterLeaf(SgfNode* node, SgfText& text);
 
   GameContext* context_;
   SgfArena arena_;

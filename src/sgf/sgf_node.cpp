@@ -1,7 +1,5 @@
 #include "sgf/sgf_node.h"
 
-#include <new>
-
 #include "sgf/sgf_arena.h"
 #include "sgf/sgf_collection.h"
 
@@ -38,16 +36,7 @@ std::optional<PointValue> SgfNode::PropertyPoint(PropertyId id) const {
   return property->FirstValue()->Point();
 }
 
-// The node's own room is free exactly when it has no property: properties only
-// leave through RemoveProperty, which gives the room back with the ring empty or
-// leaves it in the ring.
-SgfProperty* SgfNode::AppendProperty(PropertyId id) {
-  if (!firstProperty_) {
-    SgfProperty* property = new (&ownProperty_) SgfProperty();
-    property->SetId(id);
-    firstProperty_ = MakeLink(this, property);
-    return property;
-  }
+SgfProperty* SgfNode::AppendPropertyFromArena(PropertyId id) {
   SgfProperty* property = Collection().Arena().New<SgfProperty>();
   property->SetId(id);
   SgfProperty* first = FirstProperty();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -60,11 +61,21 @@ class SgfNode {
   // Removes the property with all its values; does nothing when it is missing.
   void RemoveProperty(PropertyId id);
 
-  // Appends a property without values (used by the reader).
-  SgfProperty* AppendProperty(PropertyId id);
+  // Appends a property without values (used by the reader). The node's own room
+  // is free exactly when it has no property: properties only leave through
+  // RemoveProperty, which gives the room back once the ring is empty.
+  SgfProperty* AppendProperty(PropertyId id) {
+    if (firstProperty_) return AppendPropertyFromArena(id);
+    SgfProperty* property = new (&ownProperty_) SgfProperty();
+    property->SetId(id);
+    firstProperty_ = MakeLink(this, property);
+    return property;
+  }
 
  private:
   friend class SgfCollection;
+
+  SgfProperty* AppendPropertyFromArena(PropertyId id);
 
   void SetNextSibling(SgfNode* node) { nextSibling_ = MakeLink(this, node); }
   void SetPreviousSibling(SgfNode* node) { previousSibling_ = MakeLink(this, node); }

@@ -1,20 +1,8 @@
 #include "sgf/sgf_property.h"
 
-#include <new>
-
 #include "sgf/sgf_arena.h"
 
 namespace tenukiro {
-
-void SgfProperty::AppendValue(SgfValue* value) {
-  if (!firstValue_) {
-    value->next_ = value->previous_ = 0;
-    firstValue_ = MakeLink(this, value);
-    ++valueCount_;
-    return;
-  }
-  InsertValueBefore(FirstValue(), value);
-}
 
 void SgfProperty::InsertValueBefore(SgfValue* before, SgfValue* value) {
   SgfValue* previous = before->Previous();
@@ -35,13 +23,7 @@ void SgfProperty::UnlinkValue(SgfValue* value) {
   --valueCount_;
 }
 
-// The own room is free exactly when no value is linked: values only ever leave a
-// property all together (ClearValues).
-SgfValue* SgfProperty::NewValue(ValueKind kind, SgfArena& arena) {
-  SgfValue* value = firstValue_ ? arena.New<SgfValue>() : new (&ownValue_) SgfValue();
-  value->SetKind(kind);
-  return value;
-}
+SgfValue* SgfProperty::NewValueFrom(SgfArena& arena) { return arena.New<SgfValue>(); }
 
 void SgfProperty::ClearValues(SgfArena& arena) {
   while (SgfValue* value = FirstValue()) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 #include "sgf/arena_link.h"
 #include "sgf/property_id.h"
@@ -33,20 +34,32 @@ class SgfProperty {
   // Ring edits used by the reader and the tree edits. The property does not own
   // the memory of its values; the collection's arena does.
   void SetId(PropertyId id) { id_ = id; }
-  void AppendValue(SgfValue* value);
+  void AppendValue(SgfValue* value) {
+    if (firstValue_) return InsertValueBefore(FirstValue(), value);
+    value->next_ = value->previous_ = 0;
+    firstValue_ = MakeLink(this, value);
+    ++valueCount_;
+  }
   // Links `value` just before `before`, which must be in this property.
   void InsertValueBefore(SgfValue* before, SgfValue* value);
   // Unlinks `value`; the first value moves on to the next one (null when it was alone).
   void UnlinkValue(SgfValue* value);
 
   // A new unlinked value of `kind`: the property's own room when it has no value,
-  // else from `arena`.
-  SgfValue* NewValue(ValueKind kind, SgfArena& arena);
+  // else from `arena`. The own room is free exactly when no value is linked, as
+  // values only ever leave a property all together (ClearValues).
+  SgfValue* NewValue(ValueKind kind, SgfArena& arena) {
+    SgfValue* value = firstValue_ ? NewValueFrom(arena) : new (&ownValue_) SgfValue();
+    value->SetKind(kind);
+    return value;
+  }
   // Unlinks every value and gives them back to `arena`.
   void ClearValues(SgfArena& arena);
 
  private:
   friend class SgfNode;
+
+  SgfValue* NewValueFrom(SgfArena& arena);
 
   ArenaLink next_ = 0;
   ArenaLink previous_ = 0;

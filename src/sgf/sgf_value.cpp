@@ -1,7 +1,5 @@
 #include "sgf/sgf_value.h"
 
-#include <cstring>
-
 namespace tenukiro {
 
 const char* ValueKindName(ValueKind kind) {
@@ -19,13 +17,6 @@ const char* ValueKindName(ValueKind kind) {
     case ValueKind::Color: return "ColorValue";
   }
   return "NoneValue";
-}
-
-void SgfValue::SetKind(ValueKind kind) {
-  kind_ = kind;
-  std::memset(payload_, 0, sizeof payload_);
-  if (kind == ValueKind::Double) Store('1');
-  else if (kind == ValueKind::Color) Store('W');
 }
 
 }  // namespace tenukiro

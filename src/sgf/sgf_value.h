@@ -87,7 +87,12 @@ class SgfValue {
 
   // Setters used by the reader and the tree edits. SetKind resets the payload to
   // the type's initial value; a text value's string belongs to the collection's arena.
-  void SetKind(ValueKind kind);
+  void SetKind(ValueKind kind) {
+    kind_ = kind;
+    std::memset(payload_, 0, sizeof payload_);
+    if (kind == ValueKind::Double) Store('1');
+    else if (kind == ValueKind::Color) Store('W');
+  }
   void SetNumber(int16_t number) { Store(number); }
   void SetReal(float real) { Store(real); }
   void SetText(char* text) { Store(MakeOptionalLink(this, text)); }
