@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The command line's outcomes, without a display.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 unset DISPLAY
 
 "$TENUKIRO" --help | grep -q '^usage: tenukiro' || fail "--help prints no usage"

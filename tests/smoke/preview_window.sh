@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # /p ID, -window-id and -root with $XSCREENSAVER_WINDOW draw inside a window that
 # another program owns, and end when that window goes away.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 start_xvfb 800x600
 BLUE=(--set ScreenBackgroundColorRed=0 --set ScreenBackgroundColorGreen=0 --set ScreenBackgroundColorBlue=255)
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # --render --at and --frames run the show on a simulated clock: the same seed gives
 # the same pictures, and the transition word comes when the timing says.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 unset DISPLAY
 echo "(;SZ[9];B[ee])" >"$WORK/one.sgf"
 colours=(--set ScreenTextColorRed=250 --set ScreenTextColorGreen=1 --set ScreenTextColorBlue=2)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # --replay plays every corpus record to its end and writes one JSON line per step.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 unset DISPLAY
 corpus=${TENUKIRO_CORPUS_DIR:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/corpus}
 [ -d "$corpus" ] || { echo "no corpus at $corpus; skipped"; exit 0; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # /s covers the screen with the show and ends on a key press.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 start_xvfb 800x600
 
 "$TENUKIRO" /s --set ScreenBackgroundColorRed=10 --set ScreenBackgroundColorGreen=20 \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The full-screen show of a two-position record: the board, then after the positions'
 # time the transition word "ZANKIRO" in the screen text colour, then the board again.
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/common.bash"
 start_xvfb 640x480
 echo "(;SZ[9];B[ee])" >"$WORK/one.sgf"
 # Two positions of 1 s, 0.5 s blank, 2.8 s transition, 0.5 s blank.

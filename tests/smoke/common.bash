@@ -1,4 +1,4 @@
-# Shared by the end-to-end tests: a private Xvfb display, a private profile folder,
+# Shared by the end-to-end tests (sourced, not a test itself): a private Xvfb display, a private profile folder,
 # and helpers to read pixels from a screenshot. Source it; $1 of the test is the binary.
 set -euo pipefail
 TENUKIRO=${1:?usage: test.sh path/to/tenukiro}
