@@ -153,6 +153,30 @@ TEST(GameTree, Edits) {
   EXPECT_EQ(node->FindProperty(PROP_MA), nullptr);
 }
 
+// A node keeps room for its first property and a property for its first value;
+// that room is only handed out again once everything it held is gone.
+TEST(GameTree, EditsAroundTheFirstPropertyAndValue) {
+  ParsedRecord record("(;SZ[9];B[aa])");
+  SgfNode* move = record.collection.FirstRoot()->FirstChild();
+  move->SetPoint(PROP_MA, {2, 2});
+  move->SetPoint(PROP_MA, {3, 3});
+  move->RemoveProperty(PROP_B);
+  move->SetPoint(PROP_W, {4, 4});
+  EXPECT_EQ(DescribeNode(move), "MA[2,2][3,3]W[4,4]");
+  move->RemoveProperty(PROP_MA);
+  move->RemoveProperty(PROP_W);
+  EXPECT_EQ(move->FirstProperty(), nullptr);
+  move->SetRawText(PROP_C, "again");
+  move->SetPoint(PROP_TR, {1, 1});
+  move->SetPoint(PROP_TR, {1, 2});
+  EXPECT_EQ(DescribeNode(move), "C[again]TR[1,1][1,2]");
+  const SgfProperty* marks = move->FindProperty(PROP_TR);
+  EXPECT_EQ(marks->ValueCount(), 2u);
+  EXPECT_EQ(marks->FirstValue()->Next()->Next(), marks->FirstValue());
+  EXPECT_EQ(marks->FirstValue()->Previous(), marks->FirstValue()->Next());
+  EXPECT_EQ(&move->Collection(), &record.collection);
+}
+
 TEST(GameTree, RepeatedEditsReuseMemory) {
   ParsedRecord record("(;SZ[9])");
   SgfNode* root = record.collection.FirstRoot();
