@@ -48,7 +48,7 @@ void SgfArena::Reserve() {
 void SgfArena::Commit(size_t size) {
   if (!base_) {
     Reserve();
-    used_ = kAlign * 2;
+    used_ = RoundUp(sizeof owner_, kAlign);
   }
   const size_t grow = RoundUp(std::max(size + used_ - committed_, nextCommit_), kPage);
   if (grow > regionSize_ - committed_) throw std::bad_alloc();
