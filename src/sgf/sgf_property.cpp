@@ -4,13 +4,18 @@
 
 namespace tenukiro {
 
+size_t SgfProperty::ValueCount() const {
+  size_t count = 0;
+  for ([[maybe_unused]] const SgfValue* value : Values()) ++count;
+  return count;
+}
+
 void SgfProperty::InsertValueBefore(SgfValue* before, SgfValue* value) {
   SgfValue* previous = before->Previous();
   value->next_ = MakeLink(value, before);
   value->previous_ = MakeLink(value, previous);
   previous->next_ = MakeLink(previous, value);
   before->previous_ = MakeLink(before, value);
-  ++valueCount_;
 }
 
 void SgfProperty::UnlinkValue(SgfValue* value) {
@@ -20,7 +25,6 @@ void SgfProperty::UnlinkValue(SgfValue* value) {
   previous->next_ = MakeLink(previous, next);
   next->previous_ = MakeLink(next, previous);
   value->next_ = value->previous_ = 0;
-  --valueCount_;
 }
 
 SgfValue* SgfProperty::NewValueFrom(SgfArena& arena) { return arena.New<SgfValue>(); }

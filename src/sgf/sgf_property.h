@@ -25,7 +25,9 @@ class SgfProperty {
   PropertyId Id() const { return id_; }
   // Null until a value is added.
   SgfValue* FirstValue() const { return FollowOptionalLink<SgfValue>(this, firstValue_); }
-  size_t ValueCount() const { return valueCount_; }
+  // Counted along the ring: a count kept in every property would cost each move
+  // node four bytes, and the program asks for it rarely.
+  size_t ValueCount() const;
   RingRange<SgfValue> Values() const { return RingRange<SgfValue>(FirstValue()); }
 
   SgfProperty* Next() const { return FollowLink<SgfProperty>(this, next_); }
@@ -38,7 +40,6 @@ class SgfProperty {
     if (firstValue_) return InsertValueBefore(FirstValue(), value);
     value->next_ = value->previous_ = 0;
     firstValue_ = MakeLink(this, value);
-    ++valueCount_;
   }
   // Links `value` just before `before`, which must be in this property.
   void InsertValueBefore(SgfValue* before, SgfValue* value);
@@ -64,7 +65,6 @@ class SgfProperty {
   ArenaLink next_ = 0;
   ArenaLink previous_ = 0;
   ArenaLink firstValue_ = 0;
-  uint32_t valueCount_ = 0;
   SgfValue ownValue_;
   PropertyId id_ = 0;
 };
