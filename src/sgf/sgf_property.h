@@ -37,7 +37,10 @@ class SgfProperty {
   // the memory of its values; the collection's arena does.
   void SetId(PropertyId id) { id_ = id; }
   void AppendValue(SgfValue* value) {
-    if (firstValue_) return InsertValueBefore(FirstValue(), value);
+    if (firstValue_) {
+      InsertValueBefore(FirstValue(), value);
+      return;
+    }
     value->next_ = value->previous_ = 0;
     firstValue_ = MakeLink(this, value);
   }
