@@ -47,6 +47,28 @@ void BoardRenderer::DrawFullFrame(Canvas& canvas) {
   if (surroundings_) surroundings_->DrawFullFrame(canvas);
 }
 
+// A full frame draws the points column by column, each over its cell plus one more
+// column and row, so the last column and row of a point's area end up as its right,
+// lower and lower-right neighbours draw them (the seam pixels between two points, for
+// one). Redrawing a point alone, those neighbours draw their share again, clipped to it,
+// so that the redraws of a game leave exactly the picture a full frame draws.
+void BoardRenderer::DrawPointAlone(Canvas& canvas, PointPainter& painter, int x, int y) const {
+  painter.DrawPoint(x, y);
+  const Point c = layout_.PointCentre(x, y);
+  const int side = layout_.D + 1;
+  const auto redrawClipped = [&](int px, int py, const Rect& share) {
+    if (!view_.Contains(px, py) || (surroundings_ && settings_.On(Assistant) && surroundings_->OwnsPoint(px, py))) {
+      return;
+    }
+    canvas.IntersectClipRect(share);
+    painter.DrawPoint(px, py);
+    canvas.ResetClip();
+  };
+  redrawClipped(x + 1, y, RectAt(c.x + layout_.R, c.y - layout_.R, 1, side));
+  redrawClipped(x, y + 1, RectAt(c.x - layout_.R, c.y + layout_.R, side, 1));
+  redrawClipped(x + 1, y + 1, RectAt(c.x + layout_.R, c.y + layout_.R, 1, 1));
+}
+
 bool BoardRenderer::NeedsRedraw(int x, int y) const {
   const PointDisplay& now = display_.At(x, y);
   const PointDisplay& before = previous_.At(x, y);
@@ -66,7 +88,7 @@ std::vector<Rect> BoardRenderer::RedrawChanged(Canvas& canvas, const ShownPositi
   for (int x = view_.x1; x <= view_.x2; ++x) {
     for (int y = view_.y1; y <= view_.y2; ++y) {
       if (!NeedsRedraw(x, y) || (assistant && surroundings_->OwnsPoint(x, y))) continue;
-      painter.DrawPoint(x, y);
+      DrawPointAlone(canvas, painter, x, y);
       const Rect cell = Intersect(layout_.CellImageRect(x, y), canvas.raster().Bounds());
       if (!cell.IsEmpty()) changed.push_back(cell);
     }

@@ -45,6 +45,7 @@ class BoardRenderer {
  private:
   void TakePosition(const ShownPosition& position);
   bool NeedsRedraw(int x, int y) const;
+  void DrawPointAlone(Canvas& canvas, PointPainter& painter, int x, int y) const;
   PaintContext Context() const;
 
   const SettingsRecord& settings_;
