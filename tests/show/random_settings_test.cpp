@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/random_source.h"
+#include "settings/profile.h"
+#include "settings/setting_table.h"
+#include "show/simulated_show.h"
+
+namespace tenukiro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Any profile the user (or a damaged file) may hold, any window size: the show keeps
+// playing. Each run draws every setting from well beyond its range.
+TEST(RandomSettings, TheShowKeepsPlayingWhateverTheProfileSays) {
+  std::vector<std::string> records;
+  const fs::path corpus = TENUKIRO_CORPUS_DIR;
+  if (fs::exists(corpus / "real")) {
+    for (const auto& entry : fs::recursive_directory_iterator(corpus / "real")) {
+      if (entry.path().extension() == ".sgf") records.push_back(entry.path().string());
+    }
+  }
+  records.push_back("/nonexistent/record.sgf");
+  std::mt19937 random(2024);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const std::vector<Size> sizes = {{0, 0}, {1, 1}, {3, 200}, {152, 112}, {640, 480}, {1000, 90}};
+  for (int run = 0; run < 150; ++run) {
+    MemoryProfile profile;
+    for (int i = 0; i < kSettingCount; ++i) {
+      const SettingInfo& info = InfoOf(static_cast<SettingId>(i));
+      if (info.kind == SettingKind::Color) {
+        for (const char* part : {"Red", "Green", "Blue"}) profile.WriteInt(std::string(info.name) + part, pick(-300, 600));
+      } else {
+        profile.WriteInt(info.name, info.kind == SettingKind::Time ? pick(-5, 30) : pick(-150, 150));
+      }
+    }
+    profile.WriteInt("SgfPriority", pick(0, 1));
+    profile.WriteInt("NumOfFile", 2);
+    profile.WriteText("File0", records[pick(0, static_cast<int>(records.size()) - 1)]);
+    profile.WriteText("File1", records[pick(0, static_cast<int>(records.size()) - 1)]);
+    const Size client = sizes[pick(0, static_cast<int>(sizes.size()) - 1)];
+    SeedRandom(static_cast<uint32_t>(run), true);
+    SimulatedShow show(profile, client, Size{pick(0, 2000), pick(0, 2000)}, "/nonexistent/", nullptr);
+    show.RunUntil(20000);
+    EXPECT_EQ(show.Surface().width(), client.width) << "run " << run;
+  }
+}
+
+}  // namespace
+}  // namespace tenukiro
