@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tenukiro {
 namespace {
 
@@ -39,25 +43,83 @@ void CopyOutsideRun(char* text, size_t limit, size_t& r, size_t& w) {
   }
 }
 
+constexpr size_t kBlock = 16;
+
+#if defined(__SSE2__)
+unsigned BytesEqual(__m128i block, char c) {
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c))));
+}
+
+// For each byte, whether it lies inside a value before it is read, when every
+// bracket of the block opens or closes in turn; false when one does not.
+bool InsideBefore(unsigned open, unsigned close, bool inValue, unsigned& before, unsigned& after) {
+  after = open | close;
+  after ^= after << 1;
+  after ^= after << 2;
+  after ^= after << 4;
+  after ^= after << 8;
+  after = (after ^ (inValue ? 0xFFFFu : 0u)) & 0xFFFFu;
+  before = after ^ open ^ close;
+  return ((open & before) | (close & ~before)) == 0;
+}
+
+unsigned KeptOutside(__m128i block, unsigned open) {
+  const __m128i shifted = _mm_xor_si128(_mm_sub_epi8(block, _mm_set1_epi8('A')), _mm_set1_epi8(-128));
+  const __m128i capital = _mm_cmplt_epi8(shifted, _mm_set1_epi8(26 - 128));
+  return static_cast<unsigned>(_mm_movemask_epi8(capital)) | open | BytesEqual(block, '(') |
+         BytesEqual(block, ')') | BytesEqual(block, ';');
+}
+
+// Copies the block at r whole when none of its bytes needs a decision of its own:
+// no escape, no line feed, brackets that open and close in turn, nothing dropped
+// outside a value. The caller makes sure that the write cannot reach bytes not
+// yet read.
+bool CopyPlainBlock(char* text, size_t& r, size_t& w, bool& inValue) {
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + r));
+  if (BytesEqual(block, '\\') | BytesEqual(block, '\n')) return false;
+  const unsigned open = BytesEqual(block, '[');
+  unsigned before = 0;
+  unsigned after = 0;
+  if (!InsideBefore(open, BytesEqual(block, ']'), inValue, before, after)) return false;
+  if (~before & ~KeptOutside(block, open) & 0xFFFFu) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(text + w), block);
+  r += kBlock;
+  w += kBlock;
+  inValue = (after >> (kBlock - 1)) & 1;
+  return true;
+}
+#else
+bool CopyPlainBlock(char*, size_t&, size_t&, bool&) { return false; }
+#endif
+
+// One run and the byte that ends it.
+void NormalizeStep(char* text, size_t size, size_t limit, size_t& r, size_t& w, bool& inValue) {
+  if (inValue) CopyValueRun(text, limit, r, w);
+  else CopyOutsideRun(text, limit, r, w);
+  if (r >= limit) return;
+  const char c = text[r++];
+  if (c == '\\') {
+    text[w++] = c;
+    if (r < size) text[w++] = text[r++];
+  } else if (c == '\n') {
+    text[w++] = '\r';
+  } else {
+    text[w++] = c;
+    inValue = c == '[';
+  }
+}
+
 }  // namespace
 
+// A whole block is written at once, so it may only be when the write position
+// has not fallen behind the read position, or has fallen a block or more behind.
 void NormalizeRange(char* text, size_t size, size_t limit, size_t& read, size_t& write, bool& inValue) {
   size_t r = read;
   size_t w = write;
   while (r < limit) {
-    if (inValue) CopyValueRun(text, limit, r, w);
-    else CopyOutsideRun(text, limit, r, w);
-    if (r >= limit) break;
-    const char c = text[r++];
-    if (c == '\\') {
-      text[w++] = c;
-      if (r < size) text[w++] = text[r++];
-    } else if (c == '\n') {
-      text[w++] = '\r';
-    } else {
-      text[w++] = c;
-      inValue = c == '[';
-    }
+    const bool blockFits = r + kBlock <= limit && (w == r || r - w >= kBlock);
+    if (blockFits && CopyPlainBlock(text, r, w, inValue)) continue;
+    NormalizeStep(text, size, limit, r, w, inValue);
   }
   read = r;
   write = w;
