@@ -114,9 +114,11 @@ class Reader {
   // where the structure scan goes on.
   size_t ReadNode(size_t start) {
     if (collection_.VariationStackEmpty()) return start;
+    // With a current node the new one becomes its child.
+    const bool child = current_ != nullptr;
     SgfNode* node = collection_.CreateNode(current_);
     current_ = node;
-    if (node->Parent() && IsPlainMove(start)) {
+    if (child && IsPlainMove(start)) {
       ReadPlainMove(*node, start);
       return start + kPlainMoveLength;
     }

@@ -9,8 +9,6 @@
 namespace tenukiro {
 namespace {
 
-int8_t Coordinate(char letter) { return static_cast<int8_t>(static_cast<unsigned char>(letter) - 96); }
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
@@ -23,10 +21,10 @@ bool IsControl(char c) {
 // Stores the rectangle's first point in `value` and every further one, column by
 // column, in a new value inserted just before `value`.
 void ExpandRectangle(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena) {
-  const int firstColumn = std::max<int>(Coordinate(content[0]), 1);
-  const int firstRow = std::max<int>(Coordinate(content[1]), 1);
-  const int lastColumn = std::min<int>(Coordinate(content[3]), kMaxRectangleCoordinate);
-  const int lastRow = std::min<int>(Coordinate(content[4]), kMaxRectangleCoordinate);
+  const int firstColumn = std::max<int>(PointCoordinate(content[0]), 1);
+  const int firstRow = std::max<int>(PointCoordinate(content[1]), 1);
+  const int lastColumn = std::min<int>(PointCoordinate(content[3]), kMaxRectangleCoordinate);
+  const int lastRow = std::min<int>(PointCoordinate(content[4]), kMaxRectangleCoordinate);
   bool first = true;
   for (int column = firstColumn; column <= lastColumn; ++column) {
     for (int row = firstRow; row <= lastRow; ++row) {
@@ -46,8 +44,8 @@ void ExpandRectangle(SgfProperty& property, SgfValue& value, std::string_view co
 LabelValue ParseLabel(const SgfProperty& property, const SgfValue& value, std::string_view content) {
   LabelValue label;
   if (content.size() < 2) return label;
-  label.column = Coordinate(content[0]);
-  label.row = Coordinate(content[1]);
+  label.column = PointCoordinate(content[0]);
+  label.row = PointCoordinate(content[1]);
   if (content.size() == 2) {
     // Old files write bare points; they are lettered a, b, c... in order.
     const bool firstValue = property.FirstValue() == &value;
@@ -127,14 +125,9 @@ size_t UnescapeText(char* text, size_t length) {
   return write;
 }
 
-PointValue ParsePointText(std::string_view content) {
-  if (content.size() != 2) return {};
-  return {Coordinate(content[0]), Coordinate(content[1])};
-}
-
 PointPairValue ParsePointPairText(std::string_view content) {
   if (content.size() != 5) return {};
-  return {Coordinate(content[0]), Coordinate(content[1]), Coordinate(content[3]), Coordinate(content[4])};
+  return {PointCoordinate(content[0]), PointCoordinate(content[1]), PointCoordinate(content[3]), PointCoordinate(content[4])};
 }
 
 void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena) {
