@@ -1,0 +1,68 @@
+// Feeds arbitrary bytes as a record through everything the show does with it: the
+// annotation steps of every node in show order and the board drawing of each step,
+// incremental and in full. The first two bytes choose which display settings are on.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "render/board_renderer.h"
+#include "replay/loaded_record.h"
+#include "settings/settings_record.h"
+
+namespace {
+
+using namespace tenukiro;
+
+constexpr SettingId kSwitches[] = {SgfPriority, Comment, Assistant, MarkOnLastMove, MarksAndLabels,
+                                   Numbering,   AsInBooks, Indices,  StarPoints,     Lines};
+// Enough steps for captures, variations and several game trees; long records add little.
+constexpr long kMaxSteps = 500;
+
+SettingsRecord SettingsFrom(uint16_t bits) {
+  MemoryProfile profile;
+  for (size_t i = 0; i < std::size(kSwitches); ++i) {
+    profile.WriteInt(InfoOf(kSwitches[i]).name, (bits >> i) & 1);
+  }
+  profile.WriteInt("With3DEffect", 0);
+  profile.WriteInt("StoneRadius", 4 + (bits >> 12));
+  return ReadShowSettings(profile);
+}
+
+void Draw(BoardRenderer& renderer, const LoadedRecord& record, const SettingsRecord& settings, Raster& raster) {
+  LayoutInputs in;
+  in.clientWidth = raster.width();
+  in.clientHeight = raster.height();
+  in.screenWidth = raster.width();
+  in.view = record.State().view;
+  renderer.SetLayout(ComputeLayout(settings, in, NoInfoBlock{}, renderer.Layout()));
+  Canvas canvas(raster);
+  renderer.DrawFullFrame(canvas);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  SettingsRecord settings = SettingsFrom(static_cast<uint16_t>(data[0] | (data[1] << 8)));
+  LoadedRecord record(SgfText(std::string_view(reinterpret_cast<const char*>(data + 2), size - 2)), settings);
+  Raster raster(96, 72);
+  BoardRenderer renderer(settings);
+  const auto position = [&] { return ShownPosition{record.GetBoard(), record.State(), record.Annotations()}; };
+  renderer.RefreshDisplayGrid(position());
+  Draw(renderer, record, settings, raster);
+  for (long step = 0; step < kMaxSteps; ++step) {
+    const LoadedRecord::Step next = record.NextStep();
+    if (next.kind == LoadedRecord::StepKind::End) break;
+    if (next.kind == LoadedRecord::StepKind::NewGame) {
+      record.ApplyStep(next);
+      renderer.RefreshDisplayGrid(position());
+      Draw(renderer, record, settings, raster);
+      continue;
+    }
+    renderer.CommitDisplay();
+    record.ApplyStep(next);
+    Canvas canvas(raster);
+    renderer.RedrawChanged(canvas, position());
+  }
+  return 0;
+}
