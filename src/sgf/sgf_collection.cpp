@@ -21,6 +21,7 @@ SgfNode* SgfCollection::CreateNode(SgfNode* current) {
   SgfNode* node = arena_.New<SgfNode>();
   node->collection_ = MakeLink(node, arena_.OwnerCell());
   ++nodeCount_;
+  const bool afterLast = current && current == lastCreated_;
   lastCreated_ = node;
   if (!firstRoot_) {
     firstRoot_ = currentRoot_ = selectedRoot_ = node;
@@ -29,6 +30,7 @@ SgfNode* SgfCollection::CreateNode(SgfNode* current) {
   } else {
     AppendRoot(node);
   }
+  if (!afterLast || current->FirstChild() != node) chainTop_ = node;
   return node;
 }
 
@@ -40,6 +42,7 @@ void SgfCollection::AppendChild(SgfNode* parent, SgfNode* child) {
     parent->SetSelectedChild(child);
     return;
   }
+  ++laterChildren_;
   AppendSibling(first, child);
 }
 
@@ -145,6 +148,8 @@ SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {
 // nothing would fail again; skipping that keeps deep trees linear.
 SgfNode* SgfCollection::NextAfterLeaf(SgfNode* node, SgfText& text) {
   bool climb = node != lastCreated_;
+  SgfNode* start = node == lastCreated_ ? chainTop_ : node;
+  const uint64_t laterChildren = laterChildren_;
   for (;;) {
     const uint64_t before = nodeCount_;
     ContinueParse(*this, text);
@@ -152,7 +157,8 @@ SgfNode* SgfCollection::NextAfterLeaf(SgfNode* node, SgfText& text) {
     if (SgfNode* child = node->FirstChild()) return child;
     if (nodeCount_ != before) climb = true;
     if (climb) {
-      if (SgfNode* next = ClimbToNextSibling(node)) return next;
+      if (laterChildren_ != laterChildren) start = node;
+      if (SgfNode* next = ClimbToNextSibling(start)) return next;
       climb = false;
     }
     if (text.IsGone()) return nullptr;

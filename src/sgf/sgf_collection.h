@@ -111,6 +111,11 @@ class SgfCollection {
   // Roots up to this one already have their default size.
   SgfNode* lastSizedRoot_ = nullptr;
   SgfNode* lastCreated_ = nullptr;
+  // The top of the chain of only children that ends at the last node created: a
+  // climb from that node can start at the top as long as no child has been added
+  // beside a first child since (laterChildren_ counts those).
+  SgfNode* chainTop_ = nullptr;
+  uint64_t laterChildren_ = 0;
   std::vector<StackEntry> variationStack_;
   uint64_t nodeCount_ = 0;
 };
