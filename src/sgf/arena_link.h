@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -13,7 +14,9 @@ namespace tenukiro {
 using ArenaLink = int32_t;
 
 inline constexpr size_t kArenaLinkUnit = 4;
-inline constexpr size_t kArenaRegionLimit = kArenaLinkUnit << 31;
+// Where size_t is narrower, the address space is the limit.
+inline constexpr size_t kArenaRegionLimit =
+    static_cast<size_t>(std::min<uint64_t>(uint64_t{kArenaLinkUnit} << 31, uint64_t{SIZE_MAX} / 2 + 1));
 
 template <class T>
 T* FollowLink(const void* from, ArenaLink link) {
