@@ -34,6 +34,17 @@ check_preview_then_close_host() {  # label
 start_host
 "$TENUKIRO" /p "$HOST" "${BLUE[@]}" &
 APP_PID=$!
+# The preview follows its host window's size.
+sleep 0.5
+xdotool windowsize "$HOST" 420 330
+for _ in $(seq 30); do
+  import -window root "$WORK/grown.png"
+  [ "$(pixel_at "$WORK/grown.png" 515 425)" = "0,0,255" ] && break
+  sleep 0.1
+done
+[ "$(pixel_at "$WORK/grown.png" 515 425)" = "0,0,255" ] || fail "/p: the grown host window was not drawn into"
+xdotool windowsize "$HOST" 320 240
+sleep 0.5
 check_preview_then_close_host "/p"
 
 start_host
