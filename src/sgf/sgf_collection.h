@@ -22,7 +22,14 @@ class SgfText;
 // the cursor there.
 class SgfCollection {
  public:
-  explicit SgfCollection(GameContext& context) : context_(&context) { arena_.SetOwner(this); }
+  // A record stops growing at this many nodes (about 1.2 GB of tree): the rest of
+  // its text is dropped as if the file ended there, so no file can exhaust memory.
+  static constexpr uint64_t kDefaultNodeLimit = 20'000'000;
+
+  explicit SgfCollection(GameContext& context, uint64_t nodeLimit = kDefaultNodeLimit)
+      : context_(&context), nodeLimit_(nodeLimit) {
+    arena_.SetOwner(this);
+  }
   SgfCollection(const SgfCollection&) = delete;
   SgfCollection& operator=(const SgfCollection&) = delete;
 
@@ -63,6 +70,9 @@ class SgfCollection {
 
   // Number of nodes created so far.
   uint64_t NodeCount() const { return nodeCount_; }
+  // Whether the reader may add no more nodes. A node and the move split off it
+  // count as two, so the limit keeps one node in reserve.
+  bool AtNodeLimit() const { return nodeCount_ + 1 >= nodeLimit_; }
 
   // Used by the reader and the tree edits.
   SgfArena& Arena() { return arena_; }
@@ -117,6 +127,7 @@ class SgfCollection {
   SgfNode* chainTop_ = nullptr;
   uint64_t laterChildren_ = 0;
   std::vector<StackEntry> variationStack_;
+  uint64_t nodeLimit_;
   uint64_t nodeCount_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "sgf/sgf_reader.h"
 
 #include <cstddef>
+#include <new>
 #include <string_view>
 
 #include "sgf/property_id.h"
@@ -80,7 +81,7 @@ class Reader {
       : collection_(collection), text_(text), data_(text.Normalized()), current_(current) {}
 
   // Scans structure from the text's position. True when stopped just after a ')',
-  // false at the end of the text.
+  // false at the end of the text (or where the collection can take no more nodes).
   bool ScanToClose() {
     size_t p = text_.Position();
     for (;;) {
@@ -97,6 +98,10 @@ class Reader {
           text_.SetPosition(p);
           return true;
         case ';':
+          if (collection_.AtNodeLimit()) {
+            text_.SetPosition(p);
+            return false;
+          }
           p = ReadNode(p);
           break;
         default:
@@ -241,6 +246,16 @@ class Reader {
   SgfNode* current_;
 };
 
+// Memory running out while a record is read ends the record there, as its end of
+// text would: the show plays what was read instead of stopping.
+bool ScanSafely(Reader& reader) {
+  try {
+    return reader.ScanToClose();
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 void BeginParse(SgfCollection& collection, SgfText& text) {
@@ -248,7 +263,7 @@ void BeginParse(SgfCollection& collection, SgfText& text) {
   if (text.IsGone()) return;
   text.SetPosition(0);
   Reader reader(collection, text, nullptr);
-  if (reader.ScanToClose()) {
+  if (ScanSafely(reader)) {
     collection.CloseFirstTree();
     collection.SetResumeNode(reader.Current());
   } else {
@@ -260,7 +275,7 @@ void BeginParse(SgfCollection& collection, SgfText& text) {
 void ContinueParse(SgfCollection& collection, SgfText& text) {
   if (text.IsGone()) return;
   Reader reader(collection, text, collection.ResumeNode());
-  if (reader.ScanToClose()) {
+  if (ScanSafely(reader)) {
     collection.CloseVariation();
     collection.SetResumeNode(reader.Current());
   } else {

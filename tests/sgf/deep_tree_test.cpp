@@ -83,5 +83,29 @@ TEST(DeepTree, ManyGameTrees) {
   record.reset();
 }
 
+// A record stops growing at the collection's node limit, as if its text ended
+// there: whatever is read still plays, and nothing more is parsed.
+TEST(DeepTree, TheNodeLimitEndsTheRecordWhereItStands) {
+  struct Case { std::string text; uint64_t limit; };
+  for (const Case& c : {Case{"(" + Repeat(";B[aa]", 5000) + ")", 1000},
+                        Case{"(;AB[aa]" + Repeat("(;AB[bb]B[cc];W[dd])", 3000) + ")", 999},
+                        Case{"(" + Repeat(";", 100000), 2000}}) {
+    GameContext context;
+    SgfCollection collection(context, c.limit);
+    SgfText text(c.text);
+    BeginParse(collection, text);
+    uint64_t visited = 1;
+    for (SgfNode* node = collection.NextNodePreorder(collection.Cursor(), text); node;
+         node = collection.NextNodePreorder(node, text)) {
+      collection.SelectVariation(node);
+      ++visited;
+    }
+    EXPECT_TRUE(text.IsGone());
+    EXPECT_LE(collection.NodeCount(), c.limit);
+    EXPECT_GT(collection.NodeCount(), c.limit / 2);
+    EXPECT_EQ(visited, collection.NodeCount());
+  }
+}
+
 }  // namespace
 }  // namespace tenukiro
