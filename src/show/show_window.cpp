@@ -39,7 +39,6 @@ std::string CShowWnd::CurrentRecordPath() const {
 void CShowWnd::LoadCurrentRecord() {
   record_.reset();
   record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
-  state_ = ShowState::NextPosition;
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
