@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -322,6 +323,33 @@ TEST(SaverApp, LanguageAndHelpPath) {
   EXPECT_EQ(RunApp({"/s"}, "English").help, "/opt/tk/Tenukeng.html");
   EXPECT_EQ(DirectoryOf("tenukiro"), "");
   EXPECT_EQ(DirectoryOf("a/b/tenukiro"), "a/b/");
+}
+
+// Any command line gives a defined outcome: random mixtures of our options, their
+// values, switches and junk are either an action or an error naming something.
+TEST(LaunchOptions, RandomCommandLinesGiveADefinedOutcome) {
+  const std::vector<std::string> words = {
+      "/s", "/p", "/c", "/a", "/l", "-S", "//s", "--s", "/x", "s", "", " ", ":", "1234", "-5", "0x10", "0X",
+      "--set", "StoneRadius=5", "=", "--seed", "4294967296", "--replay", "--render", "--size", "10x10", "--screen",
+      "--step", "--at", "--frames", "--until", "-root", "--root", "-window-id", "--window-id", "--window", "--help",
+      "--version", "--unknown", "game.sgf", "\xff", "/p:0", "-c:7"};
+  std::mt19937 random(17);
+  for (int run = 0; run < 20000; ++run) {
+    std::vector<std::string> args = {"tenukiro"};
+    const int count = std::uniform_int_distribution<int>(0, 6)(random);
+    for (int i = 0; i < count; ++i) {
+      args.push_back(words[std::uniform_int_distribution<size_t>(0, words.size() - 1)(random)]);
+    }
+    std::vector<const char*> argv;
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    const LaunchOptions o =
+        ParseLaunchArguments(static_cast<int>(argv.size()), argv.data(), run % 3 ? nullptr : "0x1F");
+    if (o.action == LaunchOptions::Action::Error) {
+      EXPECT_FALSE(o.error.empty());
+    } else if (o.action == LaunchOptions::Action::Run) {
+      EXPECT_NE(o.commandLine.mode, RunMode::Unset);
+    }
+  }
 }
 
 }  // namespace
