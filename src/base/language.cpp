@@ -1,6 +1,6 @@
 #include "base/language.h"
 
-#include <cctype>
+#include "base/text_compare.h"
 
 namespace tenukiro {
 namespace {
@@ -11,14 +11,6 @@ int IsFrench() { return frenchFlag; }
 
 void SetFrench(bool french) { frenchFlag = french ? 1 : 0; }
 
-bool LanguageNameIsFrench(std::string_view name) {
-  constexpr std::string_view french = "French";
-  if (name.size() != french.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(name[i])) != std::tolower(static_cast<unsigned char>(french[i])))
-      return false;
-  }
-  return true;
-}
+bool LanguageNameIsFrench(std::string_view name) { return EqualsIgnoringCase(name, "French"); }
 
 }  // namespace tenukiro

@@ -42,13 +42,4 @@ std::optional<Color> ParseHexColour(std::string_view text) {
   return Rgb(channel[0], channel[1], channel[2]);
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 }  // namespace tenukiro

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/text_compare.h"
 #include "settings/setting_table.h"
 
 namespace tenukiro {
@@ -16,7 +17,5 @@ std::optional<int64_t> ScanLeadingInteger(std::string_view text);
 // Six hexadecimal digits RRGGBB at the start of the text (either case); what
 // follows them is ignored. Fewer than six digits give nothing.
 std::optional<Color> ParseHexColour(std::string_view text);
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace tenukiro

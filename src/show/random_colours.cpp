@@ -31,21 +31,21 @@ double Brightness(Color c) { return Brightness(Channels{RedOf(c), GreenOf(c), Bl
 
 void RandomizeColours(SettingsRecord& settings) { RandomizeColours(settings, RandomInt); }
 
-void RandomizeColours(SettingsRecord& settings, const std::function<int(int)>& RandomInt) {
+void RandomizeColours(SettingsRecord& settings, const std::function<int(int)>& random) {
   Channels line{};
-  const int forced = RandomInt(3);
-  const int forcedHigh = RandomInt(2);
+  const int forced = random(3);
+  const int forcedHigh = random(2);
   line[forced] = forcedHigh ? 255 : 0;
   const int first = forced == 0 ? 1 : 0;
   const int second = forced == 2 ? 1 : 2;
-  line[first] = RandomInt(256);
-  line[second] = RandomInt(256);
-  const int t = RandomInt(2);
+  line[first] = random(256);
+  line[second] = random(256);
+  const int t = random(2);
 
   const int accent = AccentChannel(line, first, second, forcedHigh, t);
   Channels board{};
   for (int channel = 0; channel < 3; ++channel) {
-    board[channel] = channel == accent ? 255 : 255 - (RandomInt(52) + 51);
+    board[channel] = channel == accent ? 255 : 255 - (random(52) + 51);
   }
   const double lineBrightness = Brightness(line);
   if ((lineBrightness > 0.5 && Brightness(board) > 0.5) || (lineBrightness < 0.5 && Brightness(board) < 0.5)) {
