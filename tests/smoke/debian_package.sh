@@ -20,9 +20,10 @@ field() { dpkg-deb --field "$DEB" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
 [ "$(basename "$DEB")" = "tenukiro_$(field Version)_$(field Architecture).deb" ] || fail "file name $(basename "$DEB")"
 depends=$(field Depends)
+tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }' >"$WORK/depends"
 for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libosmesa6 libglu1-mesa libfreetype6 libfontconfig1 \
   libx11-6 fonts-liberation; do
-  grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+  grep -qxF "$needed" "$WORK/depends" || fail "Depends lacks $needed: $depends"
 done
 # This machine has everything the package asks for, so its Depends name real packages.
 dpkg-checkbuilddeps -d "$depends" /dev/null 2>"$WORK/deps.err" || fail "unmet: $(cat "$WORK/deps.err")"

@@ -18,7 +18,11 @@ chmod 700 "$SAVER_HOME/runtime"
 
 SAVER_USER="" DAEMON_PID=""
 stop_daemon() {
-  [ -n "$DAEMON_PID" ] && kill "$DAEMON_PID" 2>/dev/null && wait "$DAEMON_PID" 2>/dev/null
+  set +e  # every step of the cleanup is tried
+  if [ -n "$DAEMON_PID" ]; then
+    xscreensaver-command -exit >/dev/null 2>&1 || kill "$DAEMON_PID" 2>/dev/null
+    wait "$DAEMON_PID" 2>/dev/null
+  fi
   if [ -n "$SAVER_USER" ]; then
     pkill -KILL -u "$SAVER_USER" 2>/dev/null  # what the daemon left of the user's processes
     for _ in $(seq 50); do userdel "$SAVER_USER" 2>/dev/null && break; sleep 0.1; done
@@ -58,7 +62,8 @@ programs: \\
 EOF
 [ -n "$SAVER_USER" ] && chown "$SAVER_USER:" "$SAVER_HOME/.xscreensaver"
 
-"${as_saver_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$SAVER_HOME" DISPLAY="$DISPLAY" \
+# In a session of its own: runuser, when stopped, signals its whole process group.
+setsid "${as_saver_user[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$SAVER_HOME" DISPLAY="$DISPLAY" \
   XDG_CONFIG_HOME="$SAVER_HOME/.config" XDG_RUNTIME_DIR="$SAVER_HOME/runtime" \
   xscreensaver -no-splash -verbose >"$WORK/daemon.log" 2>&1 &
 DAEMON_PID=$!
