@@ -34,7 +34,7 @@ trap 'exit 1' INT TERM
 
 as_saver_user=()
 if [ "$(id -u)" -eq 0 ]; then
-  command -v useradd >/dev/null && command -v runuser >/dev/null || skip "root without useradd and runuser"
+  if ! command -v useradd >/dev/null || ! command -v runuser >/dev/null; then skip "root without useradd and runuser"; fi
   SAVER_USER="tkxss$$"
   useradd --no-create-home --home-dir "$SAVER_HOME" --shell /usr/sbin/nologin "$SAVER_USER" ||
     skip "cannot make a user for the daemon"

@@ -12,14 +12,14 @@ XML="$PREFIX/share/xscreensaver/config/tenukiro.xml"
 HACK="$PREFIX/libexec/xscreensaver/tenukiro"
 
 xpath() { xmllint --xpath "$1" "$XML"; }
-command_arg=$(xpath 'string(//command/@arg)')
-[ -n "$command_arg" ] || fail "the settings page names no command"
+read -ra command_args <<<"$(xpath 'string(//command/@arg)')"
+[ "${#command_args[@]}" -gt 0 ] || fail "the settings page names no command"
 
 runs=0
 run_hack() {  # run_hack ARGUMENT-TEXT [RECORD]: the words of the text, then the record
   local words
   read -ra words <<<"$1"
-  "$HACK" $command_arg "${words[@]}" --render "$WORK/out.png" --size 320x240 --at 0 "${@:2}" \
+  "$HACK" "${command_args[@]}" "${words[@]}" --render "$WORK/out.png" --size 320x240 --at 0 "${@:2}" \
     >"$WORK/out.log" 2>&1 || fail "'$1 ${*:2}' was refused: $(cat "$WORK/out.log")"
   [ "$(identify -format %wx%h "$WORK/out.png")" = 320x240 ] || fail "'$1' drew no picture"
   rm "$WORK/out.png"
