@@ -51,7 +51,10 @@ void CShowWnd::TakeNodeTiming() {
 }
 
 // Every replay from a game root looks the texts up again: a variation may hold its own.
-void CShowWnd::TakeGameInfo() { gameInfo_.SetInfo(record_->State().gameInfo); }
+void CShowWnd::TakeGameInfo() {
+  textEncoding_ = TextEncoding::OfGame(record_->Collection().CurrentRoot());
+  gameInfo_.SetInfo(record_->State().gameInfo, textEncoding_);
+}
 
 void CShowWnd::OnTimer() {
   switch (state_) {
@@ -196,7 +199,11 @@ void CShowWnd::OnPaint() {
   SetShowTimer(nextWait_);
 }
 
-Canvas CShowWnd::SurfaceCanvas() { return Canvas(host_.Surface()); }
+Canvas CShowWnd::SurfaceCanvas() {
+  Canvas canvas(host_.Surface());
+  canvas.SetTextEncoding(textEncoding_);
+  return canvas;
+}
 
 void CShowWnd::PresentAll() {
   const Size client = host_.ClientSize();

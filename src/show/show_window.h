@@ -93,6 +93,8 @@ class CShowWnd {
   std::unique_ptr<LoadedRecord> record_;
   BoardRenderer board_;
   CGameInfo gameInfo_;
+  // The charset of the game being shown, for every text drawn from the record.
+  TextEncoding textEncoding_;
 
   ShowState state_ = ShowState::NextPosition;
   int32_t nextWait_ = 0;
