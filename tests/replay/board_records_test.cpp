@@ -11,6 +11,7 @@
 #include "sgf/sgf_property.h"
 #include "sgf/sgf_reader.h"
 #include "sgf/sgf_value.h"
+#include "support/record_set_test.h"
 
 namespace tenukiro {
 namespace {
@@ -86,14 +87,16 @@ class MainLineReplay {
   ReferenceBoard reference_{19, 19};
 };
 
-TEST(BoardCorpusTest, MainLinesMatchReferenceBoard) {
-  int files = 0;
+using BoardRecords = testing::RecordSetTest;
+
+TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
+  const std::vector<fs::path>& files = testing::RecordFiles(GetParam());
+  int sampled = 0;
   int positions = 0;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(TENUKIRO_CORPUS_DIR)) {
-    if (!entry.is_regular_file() || entry.path().extension() != ".sgf") continue;
-    if (++files % kSanitizerSampling != 0) continue;
-    SCOPED_TRACE(entry.path().string());
-    SgfText text = ReadGameFile(entry.path().string());
+  for (const fs::path& file : files) {
+    if (++sampled % kSanitizerSampling != 0) continue;
+    SCOPED_TRACE(file.string());
+    SgfText text = ReadGameFile(file.string());
     GameContext context;
     SgfCollection collection(context);
     BeginParse(collection, text);
@@ -122,9 +125,11 @@ TEST(BoardCorpusTest, MainLinesMatchReferenceBoard) {
     ASSERT_EQ(replay.CompareCaptures(), "");
     ASSERT_EQ(CheckBoardInvariants(replay.board()), "");
   }
-  EXPECT_GT(files, 300);
-  EXPECT_GT(positions, 50000 / kSanitizerSampling);
+  EXPECT_GT(files.size(), Own() ? testing::GeneratedRecords().size() : 300u);
+  EXPECT_GT(positions, (Own() ? 4000 : 50000) / kSanitizerSampling);
 }
+
+INSTANTIATE_TEST_SUITE_P(, BoardRecords, ::testing::ValuesIn(testing::kRecordSets), testing::RecordSetName);
 
 }  // namespace
 }  // namespace tenukiro
