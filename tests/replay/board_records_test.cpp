@@ -43,6 +43,8 @@ class MainLineReplay {
   std::string Compare() const { return ComparePositions(board_, reference_); }
   std::string CompareCaptures() const { return CompareCaptureMoves(board_, reference_); }
   const Board& board() const { return board_; }
+  // Moves on an occupied point and suicides.
+  int IllegalMoves() const { return illegalMoves_; }
 
  private:
   // Returns whether the property had any value, on the board or not.
@@ -75,16 +77,20 @@ class MainLineReplay {
     if (board_.MoveCount() >= Board::kMaxMoves) return false;
     const int colour = black ? kBlack : kWhite;
     PointValue point = node.PropertyPoint(black ? PROP_B : PROP_W).value_or(PointValue{});
-    if (!board_.IsPlayable(point.column, point.row) || !board_.IsLegalMove(colour, point.column, point.row)) {
+    const bool onBoard = board_.IsPlayable(point.column, point.row);
+    if (!onBoard || !board_.IsLegalMove(colour, point.column, point.row)) {
+      illegalMoves_ += onBoard;
       point = PointValue{};
     }
     reference_.Play(colour, point.column, point.row);
+    illegalMoves_ += point.column != 0 && reference_.Colour(point.column, point.row) == 0;
     board_.PlayMove(colour, point.column, point.row, MoveMode::kGame);
     return true;
   }
 
   Board board_;
   ReferenceBoard reference_{19, 19};
+  int illegalMoves_ = 0;
 };
 
 using BoardRecords = testing::RecordSetTest;
@@ -124,6 +130,10 @@ TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
     ASSERT_EQ(replay.Compare(), "");
     ASSERT_EQ(replay.CompareCaptures(), "");
     ASSERT_EQ(CheckBoardInvariants(replay.board()), "");
+    // The project's own games are legal throughout.
+    if (Own()) {
+      EXPECT_EQ(replay.IllegalMoves(), 0);
+    }
   }
   EXPECT_GT(files.size(), Own() ? testing::GeneratedRecords().size() : 300u);
   EXPECT_GT(positions, (Own() ? 4000 : 50000) / kSanitizerSampling);

@@ -109,7 +109,9 @@ TEST_P(ReplayRecords, EveryRecordReplays) {
     const long steps = WriteReplayJson(file.string(), settings, out);
     EXPECT_GE(steps, 1);
     EXPECT_EQ(buffer.lines, steps);
-    if (Own()) EXPECT_EQ(steps, testing::ScanRecord(testing::ReadBytes(file)).nodes);
+    if (Own()) {
+      EXPECT_EQ(steps, testing::ScanRecord(testing::ReadBytes(file)).nodes);
+    }
     ++files;
   }
   EXPECT_GT(files, Own() ? static_cast<int>(testing::GeneratedRecords().size()) : 300);

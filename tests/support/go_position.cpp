@@ -1,5 +1,7 @@
 #include "support/go_position.h"
 
+#include <cstddef>
+
 namespace tenukiro::testing {
 
 GoPosition::GoPosition(int columns, int rows)
@@ -7,7 +9,7 @@ GoPosition::GoPosition(int columns, int rows)
 
 std::vector<GoPosition::Point> GoPosition::Neighbours(Point p) const {
   std::vector<Point> result;
-  for (const Point n : {Point{p.first - 1, p.second}, Point{p.first + 1, p.second}, Point{p.first, p.second - 1},
+  for (const Point& n : {Point{p.first - 1, p.second}, Point{p.first + 1, p.second}, Point{p.first, p.second - 1},
                         Point{p.first, p.second + 1}}) {
     if (OnBoard(n)) result.push_back(n);
   }
@@ -27,7 +29,7 @@ std::pair<std::vector<GoPosition::Point>, int> GoPosition::ChainAt(Point p, Poin
   mark(p);
   int liberties = 0;
   for (size_t i = 0; i < chain.size(); ++i) {
-    for (const Point n : Neighbours(chain[i])) {
+    for (const Point& n : Neighbours(chain[i])) {
       if (n == ignoring || !mark(n)) continue;
       if (At(n) == 0) ++liberties;
       else if (At(n) == colour) chain.push_back(n);
@@ -38,7 +40,7 @@ std::pair<std::vector<GoPosition::Point>, int> GoPosition::ChainAt(Point p, Poin
 
 bool GoPosition::IsLegal(int colour, Point point) const {
   if (!OnBoard(point) || At(point) != 0 || point == ko_) return false;
-  for (const Point n : Neighbours(point)) {
+  for (const Point& n : Neighbours(point)) {
     if (At(n) == 0) return true;
     const int liberties = ChainAt(n, point).second;
     if (At(n) == colour ? liberties > 0 : liberties == 0) return true;
@@ -60,11 +62,11 @@ int GoPosition::Play(int colour, Point point) {
   At(point) = static_cast<int8_t>(colour);
   int captured = 0;
   Point lastCaptured{0, 0};
-  for (const Point n : Neighbours(point)) {
+  for (const Point& n : Neighbours(point)) {
     if (At(n) == 0 || At(n) == colour) continue;
     const auto [chain, liberties] = ChainAt(n);
     if (liberties > 0) continue;
-    for (const Point stone : chain) At(stone) = 0;
+    for (const Point& stone : chain) At(stone) = 0;
     captured += static_cast<int>(chain.size());
     lastCaptured = n;
   }

@@ -23,10 +23,10 @@ struct GeneratedGames {
 
 // Square boards of the usual sizes and an odd rectangle.
 constexpr GeneratedGames kGeneratedGames[] = {
-    {"random-9x9", {9, 9}, 5, 900},
-    {"random-13x13", {13, 13}, 3, 1300},
-    {"random-19x19", {19, 19}, 4, 1900},
-    {"random-7x11", {7, 11}, 2, 711},
+    {"random-9x9", {9, 9}, 8, 900},
+    {"random-13x13", {13, 13}, 6, 1300},
+    {"random-19x19", {19, 19}, 10, 1900},
+    {"random-7x11", {7, 11}, 4, 711},
 };
 
 std::vector<fs::path> SgfFilesUnder(const fs::path& folder) {
