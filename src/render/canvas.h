@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -107,6 +108,9 @@ class Canvas {
   // Draws text with its reference point at (x, y); glyphs are grey-scale coverage blended onto the
   // background (the background colour in opaque mode, the pixels beneath in transparent mode).
   void TextOut(int x, int y, std::string_view text);
+  // The pixels TextOut(x, y, text) would change: its opaque background and every glyph's bitmap,
+  // which may reach past the advance widths.
+  Rect TextOutBounds(int x, int y, std::string_view text) const;
   // The same, clipped to clip as well (ExtTextOut with ETO_CLIPPED).
   void TextOutClipped(int x, int y, const Rect& clip, std::string_view text);
   // DrawTextA for the formats kDtLeft, kDtCenter, kDtWordBreak, kDtNoClip and kDtCalcRect: lines end
@@ -125,6 +129,10 @@ class Canvas {
 
   int TextWidth(std::u32string_view text) const;
   void DrawTextLine(int left, int top, std::u32string_view text, bool justify);
+  long long TextOutLeft(int x, std::u32string_view text) const;
+  // Calls fn with the pen position and glyph of every character of a line that starts at left.
+  void ForEachPlacedGlyph(long long left, std::u32string_view text,
+                          const std::function<void(long long, const Glyph&)>& fn) const;
   void BlendGlyph(int penX, int baseline, const Glyph& glyph);
   int JustificationAt(int breakIndex) const;
 

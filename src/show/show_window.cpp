@@ -39,6 +39,7 @@ std::string CShowWnd::CurrentRecordPath() const {
 void CShowWnd::LoadCurrentRecord() {
   record_.reset();
   record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
+  TakeGameInfo();
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
@@ -48,6 +49,9 @@ void CShowWnd::TakeNodeTiming() {
   nextWait_ = record_->State().nextWait;
   state_ = record_->State().showState;
 }
+
+// Every replay from a game root looks the texts up again: a variation may hold its own.
+void CShowWnd::TakeGameInfo() { gameInfo_.SetInfo(record_->State().gameInfo); }
 
 void CShowWnd::OnTimer() {
   switch (state_) {
@@ -81,6 +85,7 @@ void CShowWnd::StepNextPosition() {
       return;
     case LoadedRecord::StepKind::NewGame:
       record_->ApplyStep(step);
+      TakeGameInfo();
       ComputeLayout();
       if (settings_.On(RandomColors)) RandomizeColours(settings_);
       RefreshDisplayGrid();
@@ -99,6 +104,7 @@ void CShowWnd::StepNextPosition() {
       const bool randomBefore = settings_.On(RandomColors);
       if (randomBefore) settings_.SaveEffectiveColours();
       record_->ApplyStep(step);
+      TakeGameInfo();
       if (settings_.On(RandomColors)) settings_.RestoreEffectiveColours();
       RedrawChanged();
       break;
@@ -236,7 +242,7 @@ void CShowWnd::ComputeLayout() {
   inputs.view = record_->State().view;
   inputs.kx = kx_;
   inputs.ky = ky_;
-  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, NoInfoBlock(), board_.Layout()));
+  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, gameInfo_, board_.Layout()));
 }
 
 void CShowWnd::DrawFullFrame() {
@@ -252,6 +258,7 @@ void CShowWnd::RedrawChanged() {
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {
   record_->Annotations().ReplayToNode(node);
+  TakeGameInfo();
   TakeNodeTiming();
   RefreshDisplayGrid();
 }
