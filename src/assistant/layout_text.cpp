@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -126,13 +125,16 @@ int LayoutText(Canvas& canvas, char** cursor, const Rect& rect, int alignment) {
   return lines;
 }
 
-long long LayoutTextHeight(const Canvas& canvas, const char* text, int width) {
+long long LayoutTextHeight(const Canvas& canvas, const char* text, int width, long long limit) {
   if (!text || *text == '\0') return 0;
   std::string copy(text);
   char* q = copy.data();
   const LineBreaker breaker(canvas, width);
+  // A page goes on while its next line starts above bottom - h: here, above the limit.
+  const long long h = canvas.GetTextExtent(" ").height;
+  const long long bottom = limit > LLONG_MAX - h ? LLONG_MAX : limit + h;
   long long y = 0;
-  while (*q != '\0') breaker.Page(q, y, std::numeric_limits<long long>::max(), [](const Line&, long long) {});
+  breaker.Page(q, y, bottom, [](const Line&, long long) {});
   return y;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include "render/canvas.h"
 
 namespace tenukiro {
@@ -16,7 +18,9 @@ enum TextAlignment : int { TEXT_LEFT = 0, TEXT_RIGHT = 1, TEXT_CENTER = 2, TEXT_
 int LayoutText(Canvas& canvas, char** cursor, const Rect& rect, int alignment);
 
 // The height LayoutText's lines and blank lines take for the whole of `text` in lines `width`
-// pixels wide, as if the rectangle had no bottom. The text is left unchanged.
-long long LayoutTextHeight(const Canvas& canvas, const char* text, int width);
+// pixels wide, as if the rectangle had no bottom; the measure stops as soon as it reaches `limit`
+// and then answers a height of at least `limit`. The text is left unchanged.
+long long LayoutTextHeight(const Canvas& canvas, const char* text, int width,
+                           long long limit = std::numeric_limits<long long>::max());
 
 }  // namespace tenukiro

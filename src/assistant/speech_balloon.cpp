@@ -14,9 +14,10 @@ Rect SpeechBalloon::TextRect(int top) const { return Inflate(Outline(top), -unit
 int SpeechBalloon::Top(const Canvas& canvas, const char* text) const {
   if (!text || *text == '\0') return area_.top;
   const Rect textRect = TextRect(area_.top);
-  const long long f = LayoutTextHeight(canvas, text, static_cast<int>(std::max(textRect.Width(), 0LL)));
   const long long g = static_cast<long long>(area_.bottom) - 9LL * units_.U;
-  return f < g - area_.top - 1 ? static_cast<int>(g - f - 1) : area_.top;
+  const long long room = g - area_.top - 1;
+  const long long f = LayoutTextHeight(canvas, text, static_cast<int>(std::max(textRect.Width(), 0LL)), room);
+  return f < room ? static_cast<int>(g - f - 1) : area_.top;
 }
 
 void SpeechBalloon::Draw(Canvas& canvas, int top, const AssistantColours& colours) const {

@@ -194,6 +194,10 @@ TEST_F(LayoutTextTest, TheMeasuredHeightCountsLinesAndBlankLines) {
   const std::string withFeed = "one\ntwo";
   EXPECT_EQ(LayoutTextHeight(canvas_, withFeed.c_str(), 500), 2 * H());
   EXPECT_EQ(withFeed, "one\ntwo") << "measuring leaves the text alone";
+  // With a limit it stops at the first line that reaches it.
+  EXPECT_EQ(LayoutTextHeight(canvas_, "a b c d e f", 1, 2 * H() + 1), 3 * H());
+  EXPECT_EQ(LayoutTextHeight(canvas_, "a b c d e f", 1, 3 * H()), 3 * H());
+  EXPECT_EQ(LayoutTextHeight(canvas_, "a b", 1, 3 * H()), 2 * H());
 }
 
 }  // namespace

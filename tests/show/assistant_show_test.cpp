@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,8 @@ std::string Difference(const Raster& incremental, const Raster& full) {
     for (int x = 0; x < full.width(); ++x) {
       if (incremental.GetPixel(x, y) != full.GetPixel(x, y)) {
         return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-               std::to_string(incremental.GetPixel(x, y)) + ", a full frame draws " + std::to_string(full.GetPixel(x, y));
+               std::to_string(incremental.GetPixel(x, y)) + ", a full frame draws " +
+               std::to_string(full.GetPixel(x, y));
       }
     }
   }
@@ -211,6 +213,44 @@ TEST_F(AssistantShowTest, RedrawsOfTheAssistantEqualAFullFrame) {
       EXPECT_GT(pagesShown, 0);
       EXPECT_GT(steps, 13) << "eleven moves, a pose, pages and the end";
     }
+  }
+}
+
+// Whatever a record's script values say (offsets far off the window, odd pose characters,
+// empty or huge comments, line feeds, control bytes), the show keeps playing.
+TEST_F(AssistantShowTest, AnyScriptValuesKeepTheShowPlaying) {
+  std::mt19937 random(7);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const std::vector<std::string> values = {
+      "", "4040214243", "1010111213", "9999999999", "\\]]]]]]]]]", "2130:99999999:2147483647:-2147483648",
+      "3443023033:1:-40:60", "0000000000:0:9999:9999", "4444444444::5", "\x01\x02\x03\x7f\xff\xfe",
+      std::string(3000, 'w'), "a\nb\n\n\nc", "word word word word word word word word word"};
+  for (int run = 0; run < 24; ++run) {
+    std::string sgf = "(;SZ[" + std::to_string(pick(2, 19)) + "]";
+    for (int node = 0; node < 12; ++node) {
+      sgf += ";" + std::string(node % 2 ? "W" : "B") + "[" + static_cast<char>('a' + pick(0, 5)) +
+             static_cast<char>('a' + pick(0, 5)) + "]";
+      for (const char* id : {"C", "XA", "XO", "MT"}) {
+        if (pick(0, 2) == 0) continue;
+        sgf += id;
+        for (int count = pick(1, 3); count > 0; --count) {
+          sgf += "[" + values[pick(0, static_cast<int>(values.size()) - 1)] + "]";
+        }
+      }
+    }
+    sgf += ")";
+    profile_.WriteInt("SgfPriority", 1);
+    profile_.WriteInt("Assistant", pick(0, 1));
+    profile_.WriteInt("Informations", pick(0, 1));
+    profile_.WriteInt("Indices", pick(0, 1));
+    profile_.WriteInt("StoneRadius", pick(1, 99));
+    profile_.WriteInt("AssistantCustomWidth", pick(0, 1));
+    profile_.WriteInt("AssistantWidth", pick(-5, 120));
+    UseRecord(sgf);
+    const Size client = pick(0, 1) ? Size{152, 112} : Size{640, 400};
+    SimulatedShow show(profile_, client, Size{1024, 768}, folder_.string() + "/", nullptr);
+    show.RunUntil(60000);
+    EXPECT_EQ(show.Surface().width(), client.width) << sgf;
   }
 }
 
