@@ -10,9 +10,19 @@
 namespace tenukiro {
 namespace {
 
-bool Present(const char* text) { return text && *text; }
+// The game's texts as UTF-8; an absent text stays empty.
+struct Utf8Texts {
+  std::string event, date, blackPlayer, blackRank, whitePlayer, whiteRank, result;
+};
 
-std::string_view Or(const char* text, std::string_view absent) { return Present(text) ? text : absent; }
+std::string Utf8(const char* text, const TextEncoding& encoding) { return text ? ToUtf8(text, encoding) : std::string(); }
+
+Utf8Texts Utf8Of(const GameInfoTexts& t, const TextEncoding& e) {
+  return Utf8Texts{Utf8(t.event, e),       Utf8(t.date, e),       Utf8(t.blackPlayer, e), Utf8(t.blackRank, e),
+                   Utf8(t.whitePlayer, e), Utf8(t.whiteRank, e), Utf8(t.result, e)};
+}
+
+std::string_view Or(std::string_view text, std::string_view absent) { return text.empty() ? absent : text; }
 
 bool StartsIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
@@ -24,16 +34,15 @@ std::string Join(std::initializer_list<std::string_view> parts) {
   return out;
 }
 
-std::string TitleLine(const GameInfoTexts& info) {
-  if (Present(info.event) && Present(info.date)) return Join({info.event, " (", info.date, ")"});
-  return std::string(Or(info.event, Or(info.date, "")));
+std::string TitleLine(const Utf8Texts& info) {
+  if (!info.event.empty() && !info.date.empty()) return Join({info.event, " (", info.date, ")"});
+  return std::string(Or(info.event, info.date));
 }
 
-std::string RankPart(const char* rank) { return Present(rank) ? Join({" (", rank, ")"}) : std::string(); }
+std::string RankPart(const std::string& rank) { return rank.empty() ? std::string() : Join({" (", rank, ")"}); }
 
-std::string PlayersLine(const GameInfoTexts& info) {
-  if (!Present(info.blackPlayer) && !Present(info.blackRank) && !Present(info.whitePlayer) &&
-      !Present(info.whiteRank)) {
+std::string PlayersLine(const Utf8Texts& info) {
+  if (info.blackPlayer.empty() && info.blackRank.empty() && info.whitePlayer.empty() && info.whiteRank.empty()) {
     return {};
   }
   return Join({LoadString(StringId::kBlackLabel), ": ", Or(info.blackPlayer, "???"), RankPart(info.blackRank), " - ",
@@ -59,11 +68,10 @@ constexpr ResultRule kFixedResults[] = {
     {"B+T", StringId::kBlackWinsOnTime},    {"W+T", StringId::kWhiteWinsOnTime},
 };
 
-std::string ResultLine(const char* text) {
-  if (!Present(text)) return {};
-  // The record keeps its own text: the comma goes into the line only, so composing the same game
-  // again (each replay from its root does) gives the same line.
-  std::string result = text;
+// The result's line; the record keeps its own text: the comma goes into the line only, so composing
+// the same game again (each replay from its root does) gives the same line.
+std::string ResultLine(std::string result) {
+  if (result.empty()) return {};
   if (const auto dot = result.find('.'); dot != std::string::npos) {
     result.replace(dot, 1, LoadString(StringId::kDecimalSeparator));
   }
@@ -85,11 +93,12 @@ auto References(const GameInfoTexts& t) {
 
 Font GameInfoFont(int rMinus1) { return Font("Arial", std::max(1, 6 * rMinus1 / 4), 400); }
 
-void CGameInfo::SetInfo(const GameInfoTexts& info) {
+void CGameInfo::SetInfo(const GameInfoTexts& info, const TextEncoding& encoding) {
   info_ = info;
-  title_ = TitleLine(info);
-  players_ = PlayersLine(info);
-  result_ = ResultLine(info.result);
+  Utf8Texts texts = Utf8Of(info, encoding);
+  title_ = TitleLine(texts);
+  players_ = PlayersLine(texts);
+  result_ = ResultLine(std::move(texts.result));
 }
 
 std::vector<std::string_view> CGameInfo::Lines() const {
@@ -114,6 +123,8 @@ int CGameInfo::GetMaxWidth(int rMinus1) const {
 
 Rect CGameInfo::Draw(Canvas& canvas, const BoardLayout& layout, const ViewRectangle& view, Color textColor,
                      Color backColor) const {
+  const TextEncoding recordEncoding = canvas.textEncoding();
+  canvas.SetTextEncoding(TextEncoding());  // the lines are UTF-8 whatever the record's charset
   canvas.SelectFont(GameInfoFont(layout.Rm1));
   canvas.SetTextColor(textColor);
   canvas.SetBkColor(backColor);
@@ -130,6 +141,7 @@ Rect CGameInfo::Draw(Canvas& canvas, const BoardLayout& layout, const ViewRectan
     written = Rect{std::min(written.left, box.left), std::min(written.top, box.top),
                    std::max(written.right, box.right), std::max(written.bottom, box.bottom)};
   }
+  canvas.SetTextEncoding(recordEncoding);
   return written.IsEmpty() ? Rect{} : written;
 }
 

@@ -7,6 +7,7 @@
 #include "render/board_layout.h"
 #include "render/canvas.h"
 #include "render/info_block_metrics.h"
+#include "render/text_encoding.h"
 #include "replay/annotation_state.h"
 
 namespace tenukiro {
@@ -16,8 +17,9 @@ namespace tenukiro {
 // record; the lines are composed from them once per game.
 class CGameInfo : public InfoBlockMetrics {
  public:
-  // Takes the game's texts (null or empty when absent) and composes its lines.
-  void SetInfo(const GameInfoTexts& info);
+  // Takes the game's texts (null or empty when absent), read in the record's encoding, and composes
+  // its lines as UTF-8.
+  void SetInfo(const GameInfoTexts& info, const TextEncoding& encoding = {});
 
   // Lines drawn: one per present title, players and result line, or the one no-information line.
   int GetLineCount() const;

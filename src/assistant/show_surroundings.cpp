@@ -162,6 +162,7 @@ void ShowSurroundings::Recompose(Canvas& canvas, std::vector<Rect>& changed) {
     offscreen_ = Raster(screen.width(), screen.height());
   }
   Canvas composed(offscreen_);
+  composed.SetTextEncoding(canvas.textEncoding());
   const PointBox box = VisiblePart(Union(AssistantBox(), previousBox_), screen);
   const PointBox around = VisiblePart(PointBox{box.x1 - 1, box.y1 - 1, box.x2 + 1, box.y2 + 1}, screen);
   const PointBox view = board_.View();

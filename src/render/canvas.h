@@ -11,6 +11,7 @@
 #include "render/geometry.h"
 #include "render/raster.h"
 #include "render/span_shapes.h"
+#include "render/text_encoding.h"
 
 namespace tenukiro {
 
@@ -98,6 +99,9 @@ class Canvas {
   void SetBkColor(Color c) { bkColor_ = c; }
   void SetBkMode(BkMode mode) { bkMode_ = mode; }
   void SetTextAlign(TextAlign align) { textAlign_ = align; }
+  // How the text bytes given to the calls below are read (the record's charset).
+  void SetTextEncoding(const TextEncoding& encoding) { encoding_ = encoding; }
+  const TextEncoding& textEncoding() const { return encoding_; }
   // Spreads extra pixels over the break characters (spaces) of the text drawn and measured next,
   // breakCount of them: extra / breakCount each, the remainder one by one to the first ones.
   // (0, 0) switches it off again.
@@ -144,6 +148,7 @@ class Canvas {
   Color bkColor_ = Rgb(255, 255, 255);
   BkMode bkMode_ = BkMode::kOpaque;
   TextAlign textAlign_ = TextAlign::kLeftTop;
+  TextEncoding encoding_;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 0;
 };

@@ -2,7 +2,6 @@
 #include <functional>
 
 #include "render/canvas.h"
-#include "render/text_decode.h"
 
 namespace tenukiro {
 namespace {
@@ -39,7 +38,7 @@ int Canvas::TextWidth(std::u32string_view text) const {
 }
 
 Size Canvas::GetTextExtent(std::string_view text) const {
-  return Size{TextWidth(DecodeText(text)), font_.empty() ? 0 : font_.height()};
+  return Size{TextWidth(DecodeText(text, encoding_)), font_.empty() ? 0 : font_.height()};
 }
 
 void Canvas::BlendGlyph(int penX, int baseline, const Glyph& glyph) {
@@ -95,13 +94,13 @@ long long Canvas::TextOutLeft(int x, std::u32string_view text) const {
 }
 
 void Canvas::TextOut(int x, int y, std::string_view text) {
-  const std::u32string codes = DecodeText(text);
+  const std::u32string codes = DecodeText(text, encoding_);
   DrawTextLine(static_cast<int>(std::clamp<long long>(TextOutLeft(x, codes), INT_MIN, INT_MAX)), y, codes, true);
 }
 
 Rect Canvas::TextOutBounds(int x, int y, std::string_view text) const {
   if (font_.empty()) return {};
-  const std::u32string codes = DecodeText(text);
+  const std::u32string codes = DecodeText(text, encoding_);
   const long long left = std::clamp<long long>(TextOutLeft(x, codes), INT_MIN, INT_MAX);
   long long box[4] = {LLONG_MAX, LLONG_MAX, LLONG_MIN, LLONG_MIN};
   const auto add = [&box](long long l, long long t, long long r, long long b) {

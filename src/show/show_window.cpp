@@ -61,7 +61,10 @@ void CShowWnd::TakeNodeTiming() {
 }
 
 // Every replay from a game root looks the texts up again: a variation may hold its own.
-void CShowWnd::TakeGameInfo() { gameInfo_.SetInfo(record_->State().gameInfo); }
+void CShowWnd::TakeGameInfo() {
+  textEncoding_ = TextEncoding::OfGame(record_->Collection().CurrentRoot());
+  gameInfo_.SetInfo(record_->State().gameInfo, textEncoding_);
+}
 
 void CShowWnd::OnTimer() {
   switch (timing_.state) {
@@ -219,7 +222,11 @@ void CShowWnd::OnPaint() {
   SetShowTimer(timing_.nextWait);
 }
 
-Canvas CShowWnd::SurfaceCanvas() { return Canvas(host_.Surface()); }
+Canvas CShowWnd::SurfaceCanvas() {
+  Canvas canvas(host_.Surface());
+  canvas.SetTextEncoding(textEncoding_);
+  return canvas;
+}
 
 void CShowWnd::PresentAll() {
   const Size client = host_.ClientSize();

@@ -98,6 +98,8 @@ class CShowWnd {
   BoardRenderer board_;
   CGameInfo gameInfo_;
   ShowSurroundings surroundings_;
+  // The charset of the game being shown, for every text drawn from the record.
+  TextEncoding textEncoding_;
 
   ShowTiming timing_;
   int32_t armedInterval_ = -1;

@@ -41,8 +41,9 @@ Raster RenderSnapshot(LoadedRecord& record, const SettingsRecord& settings, cons
   PlayTo(record, renderer, request.step);
   // The picture around the board is drawn for the position reached, as a fresh show window
   // paints it.
+  const TextEncoding encoding = TextEncoding::OfGame(record.Collection().CurrentRoot());
   CGameInfo gameInfo;
-  gameInfo.SetInfo(record.State().gameInfo);
+  gameInfo.SetInfo(record.State().gameInfo, encoding);
   ShowTiming timing{ShowState::NextPosition, record.State().nextWait};
   ShowSurroundings surroundings(settings, renderer, gameInfo, sphere);
   surroundings.Show(&record, &timing);
@@ -54,6 +55,7 @@ Raster RenderSnapshot(LoadedRecord& record, const SettingsRecord& settings, cons
   in.view = record.State().view;
   renderer.SetLayout(ComputeLayout(settings, in, gameInfo));
   Canvas canvas(frame);
+  canvas.SetTextEncoding(encoding);
   canvas.ClearRect(frame.Bounds(), static_cast<Color>(settings.Effective(ScreenBackgroundColor)));
   renderer.DrawFullFrame(canvas);
   return frame;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <filesystem>
 #include <fstream>
@@ -58,6 +59,30 @@ TEST_F(ShowGameInfoTest, EachGameTreeBringsItsOwnLines) {
   show->OnTimer();  // B[aa]
   show->OnTimer();  // the second game's root
   EXPECT_EQ(show->GameInfo().Lines(), (Lines{"Second"}));
+}
+
+// Shift_JIS bytes of UTF-8 text, as a Japanese editor writes them.
+std::string ShiftJis(std::string_view utf8) {
+  iconv_t cd = iconv_open("CP932", "UTF-8");
+  std::string out(utf8.size() * 2, '\0');
+  char* in = const_cast<char*>(utf8.data());
+  size_t inLeft = utf8.size();
+  char* to = out.data();
+  size_t toLeft = out.size();
+  iconv(cd, &in, &inLeft, &to, &toLeft);
+  iconv_close(cd);
+  out.resize(out.size() - toLeft);
+  return out;
+}
+
+TEST_F(ShowGameInfoTest, TheLinesAreReadInTheRecordsCharset) {
+  auto show = MakeShow("(;CA[Shift_JIS]SZ[9]PB[" + ShiftJis("本因坊秀策") + "]BR[" + ShiftJis("七段") +
+                       "];B[aa])(;SZ[9]PW[" + ShiftJis("名人") + "])");
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(show->GameInfo().Lines(), (Lines{"Black: 本因坊秀策 (七段) - White: ???"}));
+  show->OnTimer();
+  show->OnTimer();  // the second game has no CA: its bytes are no UTF-8, so Windows-1252
+  EXPECT_EQ(show->GameInfo().Lines(), (Lines{"Black: ??? - White: " + ToUtf8(ShiftJis("名人"), TextEncoding())}));
 }
 
 TEST_F(ShowGameInfoTest, TheLayoutKeepsRoomForTheLines) {
