@@ -88,6 +88,7 @@ void PositionAnnotations::ApplyTiming(const SgfNode& node) {
   state_.nodeDuration = duration;
   state_.commentLineTime = line;
   state_.nextWait = duration;
+  state_.elapsed = 0;
 }
 
 void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
@@ -264,7 +265,7 @@ void PositionAnnotations::ApplyMoveNumber(const SgfNode& node) {
 
 void PositionAnnotations::ApplyComment(const SgfNode& node) {
   const SgfProperty* c = settings_.On(Comment) ? PropertyWithValues(node, PROP_C) : nullptr;
-  state_.commentText = c ? c->FirstValue()->Text() : nullptr;
+  state_.commentText = c ? c->FirstValue()->MutableText() : nullptr;
   state_.commentCursor = state_.commentText;
 }
 

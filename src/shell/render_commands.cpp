@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "render/png.h"
-#include "render/snapshot.h"
+#include "show/snapshot.h"
 #include "show/simulated_show.h"
 #include "sphere/process_sphere_renderer.h"
 

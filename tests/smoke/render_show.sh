@@ -13,6 +13,12 @@ region_has "$WORK/before.png" 320x240+0+0 FA0102 && fail "the word came before 2
 region_has "$WORK/before.png" 320x240+0+0 FFAA55 && fail "the board still showed at 2599 ms"
 region_has "$WORK/word.png" 320x240+0+0 FA0102 || fail "no word at 2600 ms"
 
+# A comment holds its position for the position's, the page's and one line's time: 3000 ms.
+echo "(;SZ[9];B[aa]C[one two];W[bb])" >"$WORK/comment.sgf"
+"$TENUKIRO" --frames "$WORK/comment" --size 320x240 --until 4500 --set Comment=1 "$WORK/comment.sgf"
+frames=$(cd "$WORK/comment" && echo *.png)
+[ "$frames" = "000000000.png 000001000.png 000004000.png" ] || fail "comment frames: $frames"
+
 # A random game (a missing file) with random colours, twice with one seed, once with another.
 for run in a b c; do
   seed=11; [ "$run" = c ] && seed=12
