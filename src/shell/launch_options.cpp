@@ -1,6 +1,8 @@
 #include "shell/launch_options.h"
 
 #include <charconv>
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace tenukiro {
@@ -91,13 +93,16 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
 }
 
 std::string UsageText() {
-  return "usage: tenukiro [/s | /p ID | /l ID | /c[:ID] | /a ID] [-root | -window-id ID] [--window]\n"
+  return "usage: tenukiro [/s | /p ID | /l ID] [FILE|FOLDER...]\n"
+         "       tenukiro [-root | -window-id ID | --window] [FILE|FOLDER...]\n"
+         "       tenukiro [/c[:ID] | /a ID]\n"
          "       tenukiro --replay FILE\n"
          "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n"
          "       tenukiro --render OUT.png --size WxH [--screen WxH] --at MS [FILE...]\n"
          "       tenukiro --frames DIR --size WxH [--screen WxH] --until MS [FILE...]\n"
          "       tenukiro --help | --version\n"
-         "each form also takes --seed N and --set Name=Value (repeatable)\n";
+         "each form also takes --seed N and --set Name=Value (repeatable); records given\n"
+         "replace the profile's list for this run, a FOLDER standing for every .sgf file under it\n";
 }
 
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow) {
@@ -187,12 +192,16 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
     if (!noSwitches) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
     return options;
   }
-  if (noSwitches && (options.xscreensaverTarget || options.inWindow)) {
+  // XScreenSaver's hosts take no Windows-style switch: every argument names records.
+  if (options.xscreensaverTarget || options.inWindow) {
     options.commandLine.mode = RunMode::Preview;
+    options.renderFiles.assign(switches.begin() + 1, switches.end());
     return options;
   }
-  options.commandLine = ParseCommandLine(JoinArguments(static_cast<int>(switches.size()), switches.data()));
+  const size_t switchEnd = 1 + SwitchArgumentCount(std::span(switches).subspan(1));
+  options.commandLine = ParseCommandLine(JoinArguments(static_cast<int>(switchEnd), switches.data()));
   if (options.commandLine.mode == RunMode::Unset) return Fail("unknown switch '" + std::string(switches[1]) + "'");
+  options.renderFiles.assign(switches.begin() + static_cast<std::ptrdiff_t>(switchEnd), switches.end());
   return options;
 }
 

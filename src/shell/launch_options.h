@@ -35,7 +35,9 @@ struct LaunchOptions {
   std::optional<long> renderAt;                      // --at MS: the show's picture at that time
   std::string framesFolder;                          // --frames DIR
   long renderUntil = 0;                              // --until MS
-  std::vector<std::string> renderFiles;              // the records of --render --at and --frames
+  // The records (files or folders) named after the switches, in place of the profile's
+  // list: for every show mode, --render --at and --frames.
+  std::vector<std::string> renderFiles;
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
 };

@@ -40,18 +40,8 @@ int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, cons
   return WritePicture(frame, options.renderOutput, err);
 }
 
-// The records named on the command line take the place of the profile's list.
-void OverrideFileList(const LaunchOptions& options, OverriddenProfile& profile) {
-  if (options.renderFiles.empty()) return;
-  profile.Override("NumOfFile", std::to_string(options.renderFiles.size()));
-  for (size_t i = 0; i < options.renderFiles.size(); ++i) {
-    profile.Override("File" + std::to_string(i), options.renderFiles[i]);
-  }
-}
-
-int RunShow(const LaunchOptions& options, Profile& stored, const std::string& programDirectory, std::ostream& err) {
-  OverriddenProfile profile(stored);
-  OverrideFileList(options, profile);
+int RunShow(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
+            std::ostream& err) {
   const Size client{options.renderSize->first, options.renderSize->second};
   const Size screen = options.screenSize ? Size{options.screenSize->first, options.screenSize->second} : client;
   if (Raster(client.width, client.height).empty()) {
@@ -77,7 +67,7 @@ int RunShow(const LaunchOptions& options, Profile& stored, const std::string& pr
 
 }  // namespace
 
-int RunRenderCommand(const LaunchOptions& options, Profile& profile, const std::string& programDirectory,
+int RunRenderCommand(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
                      std::ostream& err) {
   if (options.action == LaunchOptions::Action::Render && !options.renderAt) {
     return RenderSnapshotPng(options, profile, programDirectory, err);

@@ -10,6 +10,16 @@
 #include "shell/render_commands.h"
 
 namespace tenukiro {
+namespace {
+
+// The records named on the command line take the place of the profile's list.
+void OverrideFileList(const std::vector<std::string>& records, OverriddenProfile& profile) {
+  if (records.empty()) return;
+  profile.Override("NumOfFile", std::to_string(records.size()));
+  for (size_t i = 0; i < records.size(); ++i) profile.Override("File" + std::to_string(i), records[i]);
+}
+
+}  // namespace
 
 std::string DirectoryOf(const std::string& programPath) {
   const size_t slash = programPath.rfind('/');
@@ -58,6 +68,7 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   const std::unique_ptr<Profile> stored = platform_.OpenProfile("Tenukiro");
   OverriddenProfile profile(*stored);
   for (const auto& [name, value] : options.settingOverrides) profile.Override(name, value);
+  OverrideFileList(options.renderFiles, profile);
   if (options.action == LaunchOptions::Action::Replay) {
     SettingsRecord settings = ReadShowSettings(profile);
     WriteReplayJson(options.replayPath, settings, out);
@@ -68,7 +79,6 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   }
   return Dispatch(options, profile);
 }
-
 
 int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
   if (options.inWindow) return platform_.RunInWindow(profile);

@@ -69,6 +69,8 @@ void CShowWnd::OnTimer() {
       break;
   }
   SetShowTimer(nextWait_);
+  // Folders in the list are read a step per tick, after the tick's drawing.
+  files_.Grow();
 }
 
 void CShowWnd::StepNextPosition() {
@@ -257,7 +259,7 @@ void CShowWnd::ReplayToNode(const SgfNode* node) {
 }
 
 void CShowWnd::SetFileList(const std::vector<std::string>& files) {
-  const bool countChanged = static_cast<int>(files.size()) != files_.Count();
+  const bool countChanged = static_cast<int>(files.size()) != files_.EntryCount();
   files_ = FileList(files);
   if (!countChanged) return;
   record_.reset();
