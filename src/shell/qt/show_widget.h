@@ -28,6 +28,10 @@ class ShowWidget : public QWidget, public ShowHost {
 
   void Start();
 
+  // Input on the black windows over the other screens counts as input on the saver.
+  void MouseMovedAt(const QPoint& global);
+  void ButtonOrKeyElsewhere();
+
   Size ClientSize() const override { return Size{width(), height()}; }
   Size ScreenSize() const override;
   Raster& Surface() override { return surface_; }
