@@ -55,7 +55,8 @@ class ScopedEnv {
 
 TEST(DataFiles, TheUsersDataFolderFollowsXdgDataHome) {
   struct Case { const char* dataHome; const char* home; const char* folder; };
-  for (const Case& c : {Case{"/data", "/home/u", "/data/tenukiro/"}, Case{nullptr, "/home/u", "/home/u/.local/share/tenukiro/"},
+  for (const Case& c : {Case{"/data", "/home/u", "/data/tenukiro/"},
+                        Case{nullptr, "/home/u", "/home/u/.local/share/tenukiro/"},
                         Case{"", "/home/u", "/home/u/.local/share/tenukiro/"},
                         Case{"relative/dir", "/home/u", "/home/u/.local/share/tenukiro/"},
                         Case{nullptr, nullptr, ""}, Case{nullptr, "", ""}}) {

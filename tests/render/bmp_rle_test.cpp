@@ -144,7 +144,9 @@ TEST(BmpRle, RandomPicturesEncodedEveryWayDecodeExactly) {
     std::vector<std::vector<int>> bottomUp(height, std::vector<int>(width));
     for (auto& row : bottomUp) {
       // One pixel in three repeats its left neighbour, making runs.
-      for (int x = 0; x < width; ++x) row[x] = x > 0 && random() % 3 == 0 ? row[x - 1] : static_cast<int>(random() % 16);
+      for (int x = 0; x < width; ++x) {
+        row[x] = x > 0 && random() % 3 == 0 ? row[x - 1] : static_cast<int>(random() % 16);
+      }
     }
     std::vector<std::string> topFirst;
     for (int y = height - 1; y >= 0; --y) {

@@ -14,7 +14,7 @@ APP_PID=$!
 wait_for_window Tenukiro
 sleep 1
 import -window root "$WORK/shot.png"
-[ "$(pixel_at "$WORK/shot.png" 5 5)" = "10,20,200" ] || fail "the primary screen's corner is $(pixel_at "$WORK/shot.png" 5 5)"
+[ "$(pixel_at "$WORK/shot.png" 5 5)" = "10,20,200" ] || fail "the primary's corner is $(pixel_at "$WORK/shot.png" 5 5)"
 [ "$(pixel_at "$WORK/shot.png" 795 595)" = "10,20,200" ] || fail "the show does not reach the primary's corner"
 region_has "$WORK/shot.png" 800x600+0+0 FFAA55 || fail "no board on the primary screen"
 for point in "800 0" "1200 300" "1599 599"; do
