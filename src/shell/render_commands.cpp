@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "render/png.h"
+#include "shell/record_check.h"
 #include "render/snapshot.h"
 #include "show/simulated_show.h"
 #include "sphere/process_sphere_renderer.h"
@@ -30,7 +31,7 @@ int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, cons
   request.clientWidth = options.renderSize->first;
   request.clientHeight = options.renderSize->second;
   request.screenWidth = options.screenSize ? options.screenSize->first : 0;
-  request.step = options.renderStep;
+  request.step = options.renderStep.value_or(0);
   const Raster frame = RenderSnapshotFile(options.replayPath, settings, request,
                                           PatternPathsFor(profile, programDirectory), ProcessSphereRenderer());
   if (frame.empty()) {
@@ -70,8 +71,10 @@ int RunShow(const LaunchOptions& options, const Profile& profile, const std::str
 int RunRenderCommand(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
                      std::ostream& err) {
   if (options.action == LaunchOptions::Action::Render && !options.renderAt) {
+    WarnAboutUnreadableRecords(std::span(&options.replayPath, 1), false, err);
     return RenderSnapshotPng(options, profile, programDirectory, err);
   }
+  WarnAboutUnreadableRecords(options.renderFiles, true, err);
   return RunShow(options, profile, programDirectory, err);
 }
 

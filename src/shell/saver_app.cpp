@@ -6,7 +6,7 @@
 #include "base/language.h"
 #include "base/random_source.h"
 #include "replay/replay_json.h"
-#include "settings/setting_names.h"
+#include "shell/record_check.h"
 #include "shell/render_commands.h"
 
 namespace tenukiro {
@@ -57,12 +57,6 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
     case LaunchOptions::Action::Frames:
       break;
   }
-  for (const auto& [name, value] : options.settingOverrides) {
-    if (!IsProfileValueName(name)) {
-      err << "tenukiro: unknown setting '" << name << "'\n" << UsageText();
-      return 2;
-    }
-  }
   if (options.seed) SeedRandom(*options.seed, true);
 
   const std::unique_ptr<Profile> stored = platform_.OpenProfile("Tenukiro");
@@ -70,6 +64,7 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   for (const auto& [name, value] : options.settingOverrides) profile.Override(name, value);
   OverrideFileList(options.renderFiles, profile);
   if (options.action == LaunchOptions::Action::Replay) {
+    WarnAboutUnreadableRecords(std::span(&options.replayPath, 1), false, err);
     SettingsRecord settings = ReadShowSettings(profile);
     WriteReplayJson(options.replayPath, settings, out);
     return out ? 0 : 1;
