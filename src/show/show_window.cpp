@@ -88,6 +88,8 @@ void CShowWnd::OnTimer() {
       break;
   }
   SetShowTimer(timing_.nextWait);
+  // Folders in the list are read a step per tick, after the tick's drawing.
+  files_.Grow();
 }
 
 void CShowWnd::StepNextPosition() {
@@ -294,7 +296,7 @@ void CShowWnd::ReplayToNode(const SgfNode* node) {
 }
 
 void CShowWnd::SetFileList(const std::vector<std::string>& files) {
-  const bool countChanged = static_cast<int>(files.size()) != files_.Count();
+  const bool countChanged = static_cast<int>(files.size()) != files_.EntryCount();
   files_ = FileList(files);
   if (!countChanged) return;
   LoadCurrentRecord();

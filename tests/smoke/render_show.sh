@@ -29,4 +29,17 @@ done
 [ "$(wc -l <"$WORK/a.sums")" -ge 20 ] || fail "too few frames: $(wc -l <"$WORK/a.sums")"
 cmp -s "$WORK/a.sums" "$WORK/b.sums" || fail "the same seed gave other pictures"
 cmp -s "$WORK/a.sums" "$WORK/c.sums" && fail "another seed gave the same pictures"
+# A folder stands for the records under it, in name order: the show starts with the first.
+mkdir -p "$WORK/games/b" "$WORK/games/a"
+echo "(;SZ[13];B[gg])" >"$WORK/games/b/first.SGF"
+echo "(;SZ[9];W[ee])" >"$WORK/games/b/second.sgf"
+echo "not a record" >"$WORK/games/a/notes.txt"
+for name in folder first second; do
+  case $name in
+    folder) record=$WORK/games ;; first) record=$WORK/games/b/first.SGF ;; second) record=$WORK/games/b/second.sgf ;;
+  esac
+  "$TENUKIRO" --render "$WORK/$name.png" --size 160x120 --at 1500 --set RandomAccess=0 "$record"
+done
+cmp -s "$WORK/folder.png" "$WORK/first.png" || fail "a folder did not start with its first record"
+cmp -s "$WORK/folder.png" "$WORK/second.png" && fail "the two records gave the same picture"
 echo "render show: ok"

@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "shell/qt/blank_screen_window.h"
 #include "shell/qt/qsettings_profile.h"
 #include "sphere/process_sphere_renderer.h"
 #include "shell/qt/show_widget.h"
@@ -44,6 +45,8 @@ int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
 int QtPlatform::RunScreenSaver(Profile& profile) {
   QApplication& app = Application();
   ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, ProcessSphereRenderer());
+  // The other screens go black first, so that the saver is the window that ends up active.
+  const auto blanks = BlankOtherScreens(window);
   window.Start();
   return app.exec();
 }

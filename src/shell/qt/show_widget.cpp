@@ -101,13 +101,17 @@ void ShowWidget::RequestClose() {
   });
 }
 
-void ShowWidget::mouseMoveEvent(QMouseEvent* event) {
+void ShowWidget::mouseMoveEvent(QMouseEvent* event) { MouseMovedAt(event->globalPosition().toPoint()); }
+
+void ShowWidget::mousePressEvent(QMouseEvent*) { ButtonOrKeyElsewhere(); }
+
+void ShowWidget::MouseMovedAt(const QPoint& global) {
   if (mode_ != Mode::FullScreen) return;
-  const QPoint p = DevicePoint(event->position());
+  const QPoint p = DevicePoint(QPointF(mapFromGlobal(global)));
   if (closeRules_.OnMouseMove(p.x(), p.y())) RequestClose();
 }
 
-void ShowWidget::mousePressEvent(QMouseEvent*) {
+void ShowWidget::ButtonOrKeyElsewhere() {
   if (mode_ == Mode::FullScreen && closeRules_.OnButtonOrKey()) RequestClose();
 }
 
