@@ -37,8 +37,8 @@ std::string CShowWnd::CurrentRecordPath() const {
 }
 
 void CShowWnd::LoadCurrentRecord() {
-  record_.reset();
-  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
+  SgfArena memory = LoadedRecord::Recycle(std::move(record_));
+  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_, std::move(memory));
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
