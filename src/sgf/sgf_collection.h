@@ -110,7 +110,8 @@ class SgfCollection {
     size_t count;  // consecutive '(' that saved the same node
   };
 
-  void AppendChild(SgfNode* parent, SgfNode* child);
+  // True when `child` is the first child of `parent`.
+  bool AppendChild(SgfNode* parent, SgfNode* child);
   void AppendRoot(SgfNode* root);
   // Links `node` at the end of the sibling ring that starts at `first`.
   void AppendSibling(SgfNode* first, SgfNode* node);

@@ -101,9 +101,12 @@ class Reader {
     SgfNode* node = collection_.CreateNode(current_);
     current_ = node;
     if (fast_ && !inValue) {
-      if (child && IsPlainMove(start)) {
-        ReadPlainMove(*node, start);
-        return start + kPlainMoveLength;
+      if (child) {
+        const size_t end = PlainMoveEnd(start);
+        if (end != kNoEnd) {
+          ReadPlainMove(*node, start);
+          return end;
+        }
       }
       const size_t end = ReadUsualNode(*node, start);
       if (end != kNoEnd) {
@@ -129,15 +132,17 @@ class Reader {
   }
 
   // Most nodes of a game are a move and nothing else: "B[cd]" or "W[cd]" ended by
-  // '(', ')' or ';'. Below the root such a node stays whole through the setup/move
-  // split, so it is built directly.
-  static constexpr size_t kPlainMoveLength = 5;
-
-  bool IsPlainMove(size_t start) {
-    if (start + kPlainMoveLength >= size_) return false;
+  // '(', ')' or ';', perhaps after a line break. Below the root such a node stays
+  // whole through the setup/move split, so it is built directly. Returns the
+  // node's end, or kNoEnd when it is not such a node.
+  size_t PlainMoveEnd(size_t start) {
+    constexpr size_t kMoveLength = 5;
+    if (start + kMoveLength >= size_) return kNoEnd;
     const char* move = data_ + start;
-    return (move[0] == 'B' || move[0] == 'W') && move[1] == '[' &&
-           ValueEnd(data_, start + 2, start + kPlainMoveLength) == start + 4 && EndsNode(move[5]);
+    if ((move[0] != 'B' && move[0] != 'W') || move[1] != '[') return kNoEnd;
+    if (ValueEnd(data_, start + 2, start + kMoveLength) != start + 4) return kNoEnd;
+    const size_t end = EndsNode(move[kMoveLength]) ? start + kMoveLength : SkipDropped(start + kMoveLength);
+    return end < size_ && EndsNode(data_[end]) ? end : kNoEnd;
   }
 
   void ReadPlainMove(SgfNode& node, size_t start) {
