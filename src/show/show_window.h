@@ -95,6 +95,7 @@ class CShowWnd {
   SettingsRecord settings_;
   FileList files_;
   std::unique_ptr<LoadedRecord> record_;
+  SgfArena spareMemory_;
   BoardRenderer board_;
   CGameInfo gameInfo_;
   ShowSurroundings surroundings_;
