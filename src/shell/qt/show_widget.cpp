@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "settings/other_values.h"
+#include "shell/start_trace.h"
 
 namespace tenukiro {
 
@@ -69,6 +70,7 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
                      QImage::Format_RGB888);
   QPainter painter(this);
   painter.drawImage(event->rect(), image, event->rect());
+  NoteFramePresented();
 }
 
 void ShowWidget::RequestClose() {
