@@ -50,8 +50,9 @@ void PositionAnnotations::ReplayToNode(const SgfNode* target) {
 }
 
 void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
+  // A game tree without a size keeps the size of the one before it.
   collection_.GetBoardSize();
-  board_.ResetBoard();
+  board_.ResetBoard(collection_.Context().columnsPlus1, collection_.Context().rowsPlus1);
   state_.firstNumber = 1;
   state_.numberingOffset = 1;
   state_.lastMoveMarkSuppressed = false;

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "settings/other_values.h"
+#include "shell/start_trace.h"
 
 namespace tenukiro {
 
@@ -85,6 +86,7 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
   const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
   painter.drawImage(logical, image, device);
+  NoteFramePresented();
 }
 
 void ShowWidget::RequestClose() {
