@@ -122,12 +122,16 @@ class Reader {
     return end;
   }
 
-  // Normalises the node's text in place (the scan never comes back to it) and
-  // reads it by the general rules.
+  // Reads the node's text by the general rules, normalising it in place first
+  // (the scan never comes back to it) unless the whole text was normalised
+  // before reading; then the in-value flag serves nothing either.
   void ReadGenerally(SgfNode& node, size_t start, size_t end, bool& inValue) {
     size_t read = start;
-    size_t write = start;
-    NormalizeRange(data_, end, end, read, write, inValue);
+    size_t write = end;
+    if (fast_) {
+      write = start;
+      NormalizeRange(data_, end, end, read, write, inValue);
+    }
     ReadPropertyList(node, data_ + start, write - start, collection_.Arena());
   }
 

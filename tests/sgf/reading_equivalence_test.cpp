@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "base/random_source.h"
 #include "sgf/game_file.h"
@@ -18,6 +19,27 @@ namespace {
 std::string ReadingsDiffer(const std::string& bytes) {
   static testing::ReadingComparison comparison;
   return comparison.Compare(bytes);
+}
+
+// The comparison itself: records that differ in shape, properties or values, or
+// in length, are told apart.
+TEST(ReadingEquivalence, TheComparisonSeesEveryKindOfDifference) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"(;SZ[9](;B[aa])(;W[bb]))", "(;SZ[9];B[aa];W[bb])"},
+      {"(;SZ[9];B[aa])(;SZ[9];W[bb])", "(;SZ[9];B[aa];W[bb])"},
+      {"(;SZ[9];B[aa])", "(;SZ[9];W[aa])"},
+      {"(;SZ[9];B[aa])", "(;SZ[9];B[ab])"},
+      {"(;SZ[9]AB[aa][bb])", "(;SZ[9]AB[aa])"},
+      {"(;SZ[9]C[a]GN[b])", "(;SZ[9]C[a])"},
+      {"(;SZ[9]LB[aa:x])", "(;SZ[9]LB[aa:y])"},
+      {"(;SZ[9];B[aa])", "(;SZ[9];B[aa];W[bb])"},
+      {"(;SZ[9])", "(;SZ[13])"},
+  };
+  for (const auto& [first, second] : pairs) {
+    testing::ParsedRecord a(first);
+    testing::ParsedRecord b(second);
+    EXPECT_NE(testing::FirstDifference(a.collection, a.text, b.collection, b.text), "") << first << " " << second;
+  }
 }
 
 TEST(ReadingEquivalence, NodesOfEveryShape) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <unordered_map>
 
 #include "sgf/game_context.h"
 #include "sgf/sgf_arena.h"
@@ -121,31 +120,60 @@ inline std::string NodeDifference(const SgfNode& a, const SgfNode& b) {
   }
 }
 
+// Follows a walk in show order and tells each node's depth (0 for a root), which
+// together with the order fixes the shape of the tree. The parent of each node
+// is an ancestor of the node before, so the climbs add up to one per node.
+class DepthTracker {
+ public:
+  // The depth of `node`, reached just after `previous`; -1 when `node` does not
+  // hang below `previous` or an ancestor of it, which a walk in show order never gives.
+  long Step(const SgfNode* previous, const SgfNode* node) {
+    const SgfNode* parent = node->Parent();
+    if (!parent) return depth_ = 0;
+    long depth = depth_;
+    for (const SgfNode* level = previous; level != parent; level = level->Parent(), --depth) {
+      if (!level) return depth_ = -1;
+    }
+    return depth_ = depth + 1;
+  }
+
+ private:
+  long depth_ = 0;
+};
+
 // Walks both records in show order, parsing on demand as the show does, and
-// returns the first difference in shape (each node's parent, by its place in show
-// order), properties or values, or at the end (nodes left, text not finished);
-// empty when the trees are the same.
+// returns the first difference in shape (each node's depth), properties, values
+// or board size of each game tree, or at the end (nodes left, text not
+// finished); empty when the trees are the same.
 inline std::string FirstDifference(SgfCollection& a, SgfText& aText, SgfCollection& b, SgfText& bText) {
-  std::unordered_map<const SgfNode*, long> aOrder;
-  std::unordered_map<const SgfNode*, long> bOrder;
-  auto parentPlace = [](const std::unordered_map<const SgfNode*, long>& order, const SgfNode* node) {
-    return node->Parent() ? order.at(node->Parent()) : -1;
-  };
+  DepthTracker aDepth;
+  DepthTracker bDepth;
   SgfNode* x = a.Cursor();
   SgfNode* y = b.Cursor();
+  long xDepth = 0;
+  long yDepth = 0;
   for (long place = 0; x || y; ++place) {
-    const std::string where = "node " + std::to_string(place) + " (" + DescribeNode(x) + " | " + DescribeNode(y) + ")";
-    if (!x || !y) return where + ": one record ends first";
-    aOrder[x] = place;
-    bOrder[y] = place;
-    if (parentPlace(aOrder, x) != parentPlace(bOrder, y)) return where + ": parents differ";
-    if (const std::string difference = NodeDifference(*x, *y); !difference.empty()) return where + ": " + difference;
-    x = a.NextNodePreorder(x, aText);
-    y = b.NextNodePreorder(y, bText);
-    for (auto [collection, node] : {std::pair{&a, x}, std::pair{&b, y}}) {
+    auto where = [&] { return "node " + std::to_string(place) + " (" + DescribeNode(x) + " | " + DescribeNode(y) + ")"; };
+    if (!x || !y) return where() + ": one record ends first";
+    if (xDepth != yDepth) return where() + ": depths differ";
+    if (x == a.CurrentRoot() || y == b.CurrentRoot()) {
+      const bool aSized = a.GetBoardSize();
+      if (aSized != b.GetBoardSize() || a.Context().columnsPlus1 != b.Context().columnsPlus1 ||
+          a.Context().rowsPlus1 != b.Context().rowsPlus1) {
+        return where() + ": board sizes differ";
+      }
+    }
+    if (const std::string difference = NodeDifference(*x, *y); !difference.empty()) return where() + ": " + difference;
+    SgfNode* nextX = a.NextNodePreorder(x, aText);
+    SgfNode* nextY = b.NextNodePreorder(y, bText);
+    if (nextX) xDepth = aDepth.Step(x, nextX);
+    if (nextY) yDepth = bDepth.Step(y, nextY);
+    for (auto [collection, node] : {std::pair{&a, nextX}, std::pair{&b, nextY}}) {
       collection->SelectVariation(node);
       if (node) collection->SetCursor(node);
     }
+    x = nextX;
+    y = nextY;
   }
   if (a.NodeCount() != b.NodeCount()) return "node counts differ";
   if (!aText.IsGone() || !bText.IsGone()) return "a text is not finished";
