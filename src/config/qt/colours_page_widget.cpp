@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -39,9 +40,11 @@ ColoursPageWidget::ColoursPageWidget(CColoursPage& page, ColourChooser chooser, 
   });
   connect(custom_, &QCheckBox::clicked, this, &ColoursPageWidget::OnCustom);
 
+  // Screen, grid and stones side by side, each a column of two; the assistant's six below them.
   auto* groups = new QGridLayout;
-  int groupIndex = 0;
-  for (const CColoursPage::ColourGroup& group : CColoursPage::kGroups) {
+  for (size_t g = 0; g < CColoursPage::kGroups.size(); ++g) {
+    const CColoursPage::ColourGroup& group = CColoursPage::kGroups[g];
+    const bool wide = group.count > 2;
     auto* box = new QGroupBox(QText(group.caption), this);
     auto* rows = new QGridLayout(box);
     for (int i = 0; i < group.count; ++i) {
@@ -50,15 +53,17 @@ ColoursPageWidget::ColoursPageWidget(CColoursPage& page, ColourChooser chooser, 
       button->setAutoDefault(false);
       connect(button, &QPushButton::clicked, this, [this, setting = entry.setting] { Choose(setting); });
       buttons_[entry.setting] = button;
-      rows->addWidget(button, i / 2, i % 2);
+      if (wide) {
+        rows->addWidget(button, i / 2, i % 2);
+      } else {
+        rows->addWidget(button, i, 0);
+      }
     }
-    // Screen and grid side by side, then stones; the assistant's six below them.
-    if (groupIndex < 3) {
-      groups->addWidget(box, groupIndex / 2, groupIndex % 2);
+    if (wide) {
+      groups->addWidget(box, 1, 0, 1, 3);
     } else {
-      groups->addWidget(box, 2, 0, 1, 2);
+      groups->addWidget(box, 0, static_cast<int>(g));
     }
-    ++groupIndex;
   }
   column->addLayout(groups);
   column->addStretch(1);
@@ -85,9 +90,13 @@ void ColoursPageWidget::Refresh() {
   custom_->setChecked(page_.CustomChecked());
   for (const auto& [setting, button] : buttons_) {
     button->setEnabled(page_.ColourButtonsEnabled());
-    // A swatch of the colour the button stands for.
+    // A framed swatch of the colour the button stands for (white shows on a light button too).
     QPixmap swatch(14, 14);
     swatch.fill(ToQColor(page_.ColourOf(setting)));
+    QPainter frame(&swatch);
+    frame.setPen(Qt::darkGray);
+    frame.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    frame.end();
     button->setIcon(swatch);
   }
 }

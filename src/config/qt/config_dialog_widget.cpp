@@ -146,6 +146,8 @@ QWidget* ConfigDialogWidget::BuildFileGroup() {
 
 QWidget* ConfigDialogWidget::BuildTabs() {
   tabs_ = new QTabWidget(this);
+  // Every tab caption stays readable, in both languages.
+  tabs_->setUsesScrollButtons(false);
   temporal_ = new TemporalPageWidget(logic_->Temporal(), tabs_);
   spatial_ = new SpatialPageWidget(logic_->Spatial(), tabs_);
   colours_ = new ColoursPageWidget(logic_->Colours(), services_.chooseColour, tabs_);
