@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QColorDialog>
 #include <QLineEdit>
@@ -307,6 +308,25 @@ TEST_F(ConfigDialogGuiTest, RandomColoursGreyTheTwelveButtons) {
   dialog->Colours()->RandomBox()->click();
   for (const SettingId colour : kColourSettings) EXPECT_FALSE(dialog->Colours()->ColourButton(colour)->isEnabled());
   EXPECT_EQ(PreviewSettings(*dialog).Registry(RandomColors), 1);
+}
+
+TEST_F(ConfigDialogGuiTest, TheWindowMenuOpensTheAboutBox) {
+  for (const bool french : {false, true}) {
+    SetFrench(french);
+    auto dialog = Open();
+    QAction* about = nullptr;
+    for (QAction* action : dialog->actions()) {
+      if (action->text() == QString::fromUtf8(french ? "&À propos de Tenukiro..." : "&About Tenukiro...")) about = action;
+    }
+    ASSERT_NE(about, nullptr);
+    QString text;
+    WhenModalAppears([&text](QWidget* box) {
+      text = static_cast<QMessageBox*>(box)->text();
+      static_cast<QMessageBox*>(box)->accept();
+    });
+    about->trigger();
+    EXPECT_TRUE(text.startsWith("Tenukiro Version ")) << text.toStdString();
+  }
 }
 
 TEST(FileOrderDialogGui, SortAndDrag) {
