@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabBar>
@@ -51,6 +53,7 @@ class ConfigDialogGuiTest : public ::testing::Test {
   std::unique_ptr<ConfigDialogWidget> Open() {
     ConfigDialogServices services;
     services.programDirectory = std::string(TENUKIRO_SOURCE_DIR) + "/resources/";
+    services.helpPage = "/help/page.html";
     services.chooseFiles = [this](QWidget*, const std::string& folder) {
       startFolders.push_back(folder);
       return chosenFiles;
@@ -329,6 +332,28 @@ TEST_F(ConfigDialogGuiTest, TheWindowMenuOpensTheAboutBox) {
   }
 }
 
+// Stands for the desktop's browser: remembers the pages it was asked to open.
+class PageOpener : public QObject {
+  Q_OBJECT
+
+ public:
+  std::vector<QUrl> opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST_F(ConfigDialogGuiTest, HelpOpensTheHelpPage) {
+  PageOpener opener;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &opener, "Open");
+  auto dialog = Open();
+  dialog->Button(ConfigText::Help)->click();
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  ASSERT_EQ(opener.opened.size(), 1u);
+  EXPECT_EQ(opener.opened[0], QUrl::fromLocalFile(QStringLiteral("/help/page.html")));
+  EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST(FileOrderDialogGui, SortAndDrag) {
   GuiApplication();
   FileOrderDialog dialog({"/g/b.sgf", "/g/a.sgf", "/g/c.sgf"});
@@ -363,3 +388,5 @@ TEST(FileOrderDialogGui, SortAndDrag) {
 
 }  // namespace
 }  // namespace tenukiro
+
+#include "config_dialog_test.moc"
