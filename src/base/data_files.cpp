@@ -1,17 +1,20 @@
 #include "base/data_files.h"
 
+#include <array>
 #include <filesystem>
 
 namespace tenukiro {
 
 std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
-  const std::string beside = programDirectory + name;
-  const std::string installed = programDirectory + "../share/tenukiro/" + name;
+  // <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of
+  // it as XScreenSaver's hack, one level deeper.
+  static constexpr std::array<const char*, 3> kFolders = {"", "../share/tenukiro/", "../../share/tenukiro/"};
   std::error_code error;
-  if (!std::filesystem::is_regular_file(beside, error) && std::filesystem::is_regular_file(installed, error)) {
-    return installed;
+  for (const char* folder : kFolders) {
+    const std::string path = programDirectory + folder + name;
+    if (std::filesystem::is_regular_file(path, error)) return path;
   }
-  return beside;
+  return programDirectory + name;
 }
 
 }  // namespace tenukiro
