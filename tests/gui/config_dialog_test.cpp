@@ -28,6 +28,13 @@
 namespace tenukiro {
 namespace {
 
+class GuiApplicationEnvironment : public ::testing::Environment {
+ public:
+  void TearDown() override { EndGuiApplication(); }
+};
+
+const auto* const kGuiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiApplicationEnvironment);
+
 // Answers the next modal window (message box, colour chooser) as soon as it is up.
 void WhenModalAppears(std::function<void(QWidget*)> answer) {
   auto* timer = new QTimer;

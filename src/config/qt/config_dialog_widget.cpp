@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -51,6 +52,8 @@ std::vector<std::string> ChooseFilesWithQt(QWidget* parent, const std::string& f
 ConfigDialogWidget::ConfigDialogWidget(Profile& profile, ConfigDialogServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)) {
   setWindowTitle(QText(ConfigText::DialogTitle));
+  // The installed program icon, which the About box shows too.
+  setWindowIcon(QIcon::fromTheme(QStringLiteral("tenukiro")));
   auto* previewFrame = new QFrame(this);
   previewFrame->setFrameShape(QFrame::StyledPanel);
   previewFrame->setFrameShadow(QFrame::Sunken);
