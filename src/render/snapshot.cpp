@@ -44,6 +44,7 @@ Raster RenderSnapshot(LoadedRecord& record, const SettingsRecord& settings, cons
   in.view = record.State().view;
   renderer.SetLayout(ComputeLayout(settings, in, NoInfoBlock{}));
   Canvas canvas(frame);
+  canvas.SetTextEncoding(TextEncoding::OfGame(record.Collection().CurrentRoot()));
   canvas.ClearRect(frame.Bounds(), static_cast<Color>(settings.Effective(ScreenBackgroundColor)));
   renderer.DrawFullFrame(canvas);
   return frame;

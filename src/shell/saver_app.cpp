@@ -5,6 +5,7 @@
 #include "base/data_files.h"
 #include "base/language.h"
 #include "base/random_source.h"
+#include "base/string_table.h"
 #include "replay/replay_json.h"
 #include "settings/setting_names.h"
 #include "shell/render_commands.h"
@@ -17,7 +18,7 @@ std::string DirectoryOf(const std::string& programPath) {
 }
 
 std::string HelpFilePathFor(const std::string& programDirectory, bool french) {
-  return DataFilePath(programDirectory, std::string(french ? "Tenukfra" : "Tenukeng") + ".html");
+  return DataFilePath(programDirectory, std::string(LoadString(StringId::kHelpFileName, french)) + ".html");
 }
 
 void CSaverApp::DetectLanguage() {

@@ -39,6 +39,7 @@ std::string CShowWnd::CurrentRecordPath() const {
 void CShowWnd::LoadCurrentRecord() {
   record_.reset();
   record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
+  TakeGameInfo();
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
@@ -47,6 +48,12 @@ void CShowWnd::LoadCurrentRecord() {
 void CShowWnd::TakeNodeTiming() {
   nextWait_ = record_->State().nextWait;
   state_ = record_->State().showState;
+}
+
+// Every replay from a game root looks the texts up again: a variation may hold its own.
+void CShowWnd::TakeGameInfo() {
+  textEncoding_ = TextEncoding::OfGame(record_->Collection().CurrentRoot());
+  gameInfo_.SetInfo(record_->State().gameInfo, textEncoding_);
 }
 
 void CShowWnd::OnTimer() {
@@ -81,6 +88,7 @@ void CShowWnd::StepNextPosition() {
       return;
     case LoadedRecord::StepKind::NewGame:
       record_->ApplyStep(step);
+      TakeGameInfo();
       ComputeLayout();
       if (settings_.On(RandomColors)) RandomizeColours(settings_);
       RefreshDisplayGrid();
@@ -99,6 +107,7 @@ void CShowWnd::StepNextPosition() {
       const bool randomBefore = settings_.On(RandomColors);
       if (randomBefore) settings_.SaveEffectiveColours();
       record_->ApplyStep(step);
+      TakeGameInfo();
       if (settings_.On(RandomColors)) settings_.RestoreEffectiveColours();
       RedrawChanged();
       break;
@@ -190,7 +199,11 @@ void CShowWnd::OnPaint() {
   SetShowTimer(nextWait_);
 }
 
-Canvas CShowWnd::SurfaceCanvas() { return Canvas(host_.Surface()); }
+Canvas CShowWnd::SurfaceCanvas() {
+  Canvas canvas(host_.Surface());
+  canvas.SetTextEncoding(textEncoding_);
+  return canvas;
+}
 
 void CShowWnd::PresentAll() {
   const Size client = host_.ClientSize();
@@ -236,7 +249,7 @@ void CShowWnd::ComputeLayout() {
   inputs.view = record_->State().view;
   inputs.kx = kx_;
   inputs.ky = ky_;
-  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, NoInfoBlock(), board_.Layout()));
+  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, gameInfo_, board_.Layout()));
 }
 
 void CShowWnd::DrawFullFrame() {
@@ -252,6 +265,7 @@ void CShowWnd::RedrawChanged() {
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {
   record_->Annotations().ReplayToNode(node);
+  TakeGameInfo();
   TakeNodeTiming();
   RefreshDisplayGrid();
 }

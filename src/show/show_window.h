@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "assistant/game_info.h"
 #include "render/board_renderer.h"
 #include "render/canvas.h"
 #include "render/sphere_image_renderer.h"
@@ -65,6 +66,7 @@ class CShowWnd {
   const LoadedRecord* Record() const { return record_.get(); }
   int PlacementX() const { return kx_; }
   int PlacementY() const { return ky_; }
+  const CGameInfo& GameInfo() const { return gameInfo_; }
 
  private:
   void LoadCurrentRecord();
@@ -75,6 +77,7 @@ class CShowWnd {
   void StepTransition();
   void StepAfterTransition();
   void TakeNodeTiming();
+  void TakeGameInfo();
 
   Canvas SurfaceCanvas();
   void ClearScreen();
@@ -99,6 +102,9 @@ class CShowWnd {
   FileList files_;
   std::unique_ptr<LoadedRecord> record_;
   BoardRenderer board_;
+  CGameInfo gameInfo_;
+  // The charset of the game being shown, for every text drawn from the record.
+  TextEncoding textEncoding_;
 
   ShowState state_ = ShowState::NextPosition;
   int32_t nextWait_ = 0;

@@ -44,3 +44,16 @@ wait_for_window() {  # wait_for_window NAME
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# needs_corpus: sets CORPUS to the external record corpus, or ends the test with the status CTest reports as
+# skipped (SKIP_RETURN_CODE in tests/CMakeLists.txt).
+needs_corpus() {
+  CORPUS=${TENUKIRO_CORPUS_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/shared/corpus}
+  [ -d "$CORPUS" ] || { echo "no corpus at $CORPUS; skipped"; exit 77; }
+}
+
+# own_records: writes the project's own test records into $WORK/records and prints a line per record: its number
+# of nodes, a tab, its path.
+own_records() {
+  "${TENUKIRO_MAKE_TEST_RECORDS:?set TENUKIRO_MAKE_TEST_RECORDS to the make_test_records program}" "$WORK/records"
+}

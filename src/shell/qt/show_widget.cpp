@@ -51,6 +51,11 @@ void ShowWidget::Start() {
   }
 }
 
+Size ShowWidget::ClientSize() const {
+  const qreal ratio = devicePixelRatioF();
+  return Size{qRound(width() * ratio), qRound(height() * ratio)};
+}
+
 Size ShowWidget::ScreenSize() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return ClientSize();
@@ -58,14 +63,21 @@ Size ShowWidget::ScreenSize() const {
   return Size{size.width(), size.height()};
 }
 
+QPoint ShowWidget::DevicePoint(QPointF logical) const { return (logical * devicePixelRatioF()).toPoint(); }
+
 void ShowWidget::Present(const Rect& changed) {
-  update(QRect(changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top));
+  // The logical rectangle that covers the changed device pixels.
+  const qreal ratio = devicePixelRatioF();
+  const QPointF topLeft(changed.left / ratio, changed.top / ratio);
+  const QPointF bottomRight(changed.right / ratio, changed.bottom / ratio);
+  update(QRectF(topLeft, bottomRight).toAlignedRect());
 }
 
 void ShowWidget::paintEvent(QPaintEvent* event) {
-  if (surface_.width() != width() || surface_.height() != height()) {
+  const Size client = ClientSize();
+  if (surface_.width() != client.width || surface_.height() != client.height) {
     // A new size: the show draws the whole picture again.
-    surface_ = Raster(width(), height());
+    surface_ = Raster(client.width, client.height);
     if (!created_) {
       created_ = true;
       show_->OnCreate();
@@ -73,17 +85,21 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
     show_->OnPaint();
   }
   if (surface_.empty()) return;
-  const QImage image(surface_.data(), surface_.width(), surface_.height(), surface_.stride(),
-                     QImage::Format_RGB888);
+  QImage image(surface_.data(), surface_.width(), surface_.height(), surface_.stride(), QImage::Format_RGB888);
+  // One surface pixel per device pixel: the painter maps the logical rectangle back without scaling.
+  const qreal ratio = devicePixelRatioF();
+  image.setDevicePixelRatio(ratio);
+  const QRectF logical = event->rect();
+  const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
-  painter.drawImage(event->rect(), image, event->rect());
+  painter.drawImage(logical, image, device);
 }
 
 void ShowWidget::RequestClose() {
   // Posted, as the window's own close request would be, so that input handlers return first.
   QTimer::singleShot(0, this, [this] {
     const bool closes = closeRules_.OnCloseRequest(TickCount(), VerifyPassword, [this](int& x, int& y) {
-      const QPoint p = mapFromGlobal(QCursor::pos());
+      const QPoint p = DevicePoint(mapFromGlobal(QCursor::pos()));
       x = p.x();
       y = p.y();
     });
@@ -95,7 +111,7 @@ void ShowWidget::RequestClose() {
 
 void ShowWidget::mouseMoveEvent(QMouseEvent* event) {
   if (mode_ != Mode::FullScreen) return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = DevicePoint(event->position());
   if (closeRules_.OnMouseMove(p.x(), p.y())) RequestClose();
 }
 

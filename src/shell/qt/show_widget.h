@@ -30,7 +30,9 @@ class ShowWidget : public QWidget, public ShowHost {
   void Start();
   CShowWnd& Show() { return *show_; }
 
-  Size ClientSize() const override { return Size{width(), height()}; }
+  // Sizes and the surface are in device pixels, so that a high-density screen shows the same
+  // picture, pixel for pixel, as a screen of scale factor 1 with as many pixels.
+  Size ClientSize() const override;
   Size ScreenSize() const override;
   Raster& Surface() override { return surface_; }
   void ArmTimer(int intervalMs) override { timer_.start(intervalMs); }
@@ -47,6 +49,8 @@ class ShowWidget : public QWidget, public ShowHost {
 
  private:
   void RequestClose();
+  // A point of the widget's logical coordinates in device pixels.
+  QPoint DevicePoint(QPointF logical) const;
 
   Mode mode_;
   QElapsedTimer clock_;
