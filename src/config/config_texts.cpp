@@ -7,7 +7,6 @@
 namespace tenukiro {
 namespace {
 
-// Stands in for the shared string tables until they hold the dialog's texts.
 struct Texts {
   ConfigText id;
   const char* english;
@@ -24,15 +23,10 @@ constexpr Texts kTexts[] = {
     {ConfigText::RandomDisplayOrder, "Random display order", "Ordre d'affichage aléatoire"},
     {ConfigText::PriorityToRecordOptions, "Priority to options set in SGF files",
      "Priorité aux options des fichiers SGF"},
-    {ConfigText::TemporalTab, "Temporal options", "Options temporelles"},
-    {ConfigText::SpatialTab, "Spatial options", "Options spatiales"},
-    {ConfigText::ColoursTab, "Colors", "Couleurs"},
-    {ConfigText::OthersTab, "Others", "Divers"},
     {ConfigText::Ok, "OK", "OK"},
     {ConfigText::Cancel, "Cancel", "Annuler"},
     {ConfigText::Default, "Default", "Défaut"},
     {ConfigText::Help, "Help", "Aide"},
-    {ConfigText::AboutMenuItem, "&About Tenukiro...", "&À propos de Tenukiro..."},
     {ConfigText::AboutTitle, "About Tenukiro", "À propos de Tenukiro"},
     {ConfigText::VersionLinePrefix, "Tenukiro Version ", "Tenukiro Version "},
     {ConfigText::EnterAnInteger, "Please enter an integer.", "Please enter an integer."},
@@ -73,18 +67,6 @@ constexpr Texts kTexts[] = {
     {ConfigText::AssistantTextButton, "Text", "Texte"},
     {ConfigText::AssistantExternButton, "Extern lines", "Traits externes"},
     {ConfigText::AssistantBalloonButton, "Balloon", "Bulle"},
-    {ConfigText::PatternFilesExplanation,
-     "This option allows use of BMP images to display background and stones. It requires 3 files named BLACKS.BMP "
-     "(image for blacks stones), WHITES.BMP (image for whites stones), and BACKGR.BMP (image for background). These "
-     "files must be in the same directory as Tenukiro.scr. You can build these files yourself using any software "
-     "that can edit BMP files (Paint for instance). If R is the stones radius, the optimal image size is a square "
-     "of 2xR+1 by 2xR+1 pixels for background, and 2xR-1 by 2xR-1 pixels for stones.",
-     "Cette option permet l'utilisation d'images BMP pour représenter le fond et les pierres. Elle requiert la "
-     "présence de 3 fichiers nommés BLACKS.BMP (image pour les pierres noires), WHITES.BMP (image pour les pierres "
-     "blanches), et BACKGR.BMP (image pour le fond). Ces fichiers doivent être dans le même répertoire que "
-     "Tenukiro.scr. Vous pouvez fabriquer ces fichiers vous-même en utilisant n'importe quel logiciel capable "
-     "d'éditer des fichiers BMP (Paint par exemple). Si R est le rayon des pierres, la taille optimale des images "
-     "est un carré de 2xR+1 par 2xR+1 pixels pour le fond , et de 2xR-1 par 2xR-1 pixels pour les pierres."},
     {ConfigText::MarkOnLastMoveCheck, "Mark on last move", "Marque sur dernier coup"},
     {ConfigText::MarksAndLabelsCheck, "Marks and labels", "Marques and étiquettes"},
     {ConfigText::NumberingCheck, "Numbering", "Numérotation"},

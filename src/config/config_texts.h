@@ -2,8 +2,10 @@
 
 namespace tenukiro {
 
-// Every caption and message of the configuration dialog, its pages, the file order
-// dialog and the About box.
+// The captions and messages of the configuration dialog, its pages, the file order
+// dialog and the About box that the string tables do not hold (the tab captions,
+// the About menu item, the pattern files' explanation and the file chooser's title
+// are strings 200 to 224 there).
 enum class ConfigText {
   DialogTitle,
   SgfFilesGroup,
@@ -13,15 +15,10 @@ enum class ConfigText {
   ChangeOrder,
   RandomDisplayOrder,
   PriorityToRecordOptions,
-  TemporalTab,
-  SpatialTab,
-  ColoursTab,
-  OthersTab,
   Ok,
   Cancel,
   Default,
   Help,
-  AboutMenuItem,
   AboutTitle,
   VersionLinePrefix,
   EnterAnInteger,
@@ -64,7 +61,6 @@ enum class ConfigText {
   AssistantTextButton,
   AssistantExternButton,
   AssistantBalloonButton,
-  PatternFilesExplanation,
   // Others page
   MarkOnLastMoveCheck,
   MarksAndLabelsCheck,

@@ -80,7 +80,7 @@ void ColoursPageWidget::Choose(SettingId setting) {
 
 void ColoursPageWidget::OnCustom(bool checked) {
   if (page_.OnCustom(checked)) {
-    QMessageBox::information(this, QStringLiteral("Tenukiro"), QText(ConfigText::PatternFilesExplanation));
+    QMessageBox::information(this, QStringLiteral("Tenukiro"), QText(StringId::kPatternFilesMessage));
   }
 }
 

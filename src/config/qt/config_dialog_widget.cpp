@@ -40,7 +40,7 @@ QPushButton* PlainButton(ConfigText caption, QWidget* parent) {
 }  // namespace
 
 std::vector<std::string> ChooseFilesWithQt(QWidget* parent, const std::string& folder) {
-  QFileDialog dialog(parent, QText(ConfigText::AddFiles), QUtf8(folder));
+  QFileDialog dialog(parent, QText(StringId::kAddFilesTitle), QUtf8(folder));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   std::vector<std::string> paths;
@@ -155,17 +155,17 @@ QWidget* ConfigDialogWidget::BuildTabs() {
   spatial_ = new SpatialPageWidget(logic_->Spatial(), tabs_);
   colours_ = new ColoursPageWidget(logic_->Colours(), services_.chooseColour, tabs_);
   others_ = new OthersPageWidget(logic_->Others(), tabs_);
-  tabs_->addTab(temporal_, QText(ConfigText::TemporalTab));
-  tabs_->addTab(spatial_, QText(ConfigText::SpatialTab));
-  tabs_->addTab(colours_, QText(ConfigText::ColoursTab));
-  tabs_->addTab(others_, QText(ConfigText::OthersTab));
+  tabs_->addTab(temporal_, QText(StringId::kTemporalTab));
+  tabs_->addTab(spatial_, QText(StringId::kSpatialTab));
+  tabs_->addTab(colours_, QText(StringId::kColoursTab));
+  tabs_->addTab(others_, QText(StringId::kOthersTab));
   return tabs_;
 }
 
 void ConfigDialogWidget::AddWindowMenu() {
   // The window manager's own menu is out of reach: the dialog's context menu stands for it.
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  const QString about = QText(ConfigText::AboutMenuItem);
+  const QString about = QText(StringId::kAboutMenuItem);
   if (about.isEmpty()) return;
   auto* separator = new QAction(this);
   separator->setSeparator(true);
