@@ -1,13 +1,20 @@
-// Throughput of normalise + parse + full show-order walk, and the time from
-// BeginParse to the first node of a large collection.
+// Throughput of normalise + parse + full show-order walk, beside a plain one-pass
+// byte scan of the same text as its yardstick, and the time from BeginParse to
+// the first node of a large collection. The corpus benchmarks are left out when
+// the corpus is absent; the generated record always gives a number.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "sgf/sgf_arena.h"
 #include "sgf/sgf_collection.h"
 #include "sgf/sgf_reader.h"
 #include "sgf/sgf_text.h"
@@ -18,10 +25,17 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr size_t kCollectionBytes = 50u << 20;
+constexpr int kGeneratedGames = 3000;
+constexpr int kGeneratedMoves = 420;
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool CorpusPresent() {
+  std::error_code error;
+  return fs::is_directory(TENUKIRO_CORPUS_DIR, error);
 }
 
 std::vector<fs::path> CorpusFiles() {
@@ -68,6 +82,65 @@ const std::string& FiftyMegabyteCollection() {
   return text;
 }
 
+// A collection shaped like the corpus's largest record (a game tree per game,
+// twelve moves a line, a comment on each root), about as large.
+const std::string& GeneratedRecord() {
+  static const std::string text = [] {
+    std::mt19937 random(4242);
+    std::string all;
+    for (int game = 0; game < kGeneratedGames; ++game) {
+      all += "(;FF[4]GM[1]SZ[19]KM[6.5]PB[black]PW[white]C[Generated game " + std::to_string(game) + ".]\n";
+      for (int move = 0; move < kGeneratedMoves; ++move) {
+        const char colour = move % 2 ? 'W' : 'B';
+        const char point[] = {';', colour, '[', static_cast<char>('a' + random() % 19),
+                              static_cast<char>('a' + random() % 19), ']', '\0'};
+        all += point;
+        if (move % 12 == 11) all += '\n';
+      }
+      all += ")\n";
+    }
+    return all;
+  }();
+  return text;
+}
+
+struct ScanCounts {
+  uint64_t nodes = 0;
+  uint64_t values = 0;
+};
+
+// The least any reader must do: look at every byte once, counting nodes and
+// values and stepping over escapes inside values.
+ScanCounts ScanBytes(const std::string& text) {
+  ScanCounts counts;
+  bool inValue = false;
+  const size_t size = text.size();
+  for (size_t i = 0; i < size; ++i) {
+    const char c = text[i];
+    if (inValue) {
+      if (c == '\\') ++i;
+      else if (c == ']') inValue = false;
+    } else if (c == '[') {
+      inValue = true;
+      ++counts.values;
+    } else if (c == ';') {
+      ++counts.nodes;
+    }
+  }
+  return counts;
+}
+
+void ByteScan(benchmark::State& state, const std::string& source) {
+  ScanCounts counts;
+  for (auto _ : state) {
+    counts = ScanBytes(source);
+    benchmark::DoNotOptimize(counts);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
+  state.counters["nodes"] = static_cast<double>(counts.nodes);
+  state.counters["values"] = static_cast<double>(counts.values);
+}
+
 uint64_t WalkAll(SgfCollection& collection, SgfText& text) {
   uint64_t nodes = 1;
   for (SgfNode* node = collection.NextNodePreorder(collection.Cursor(), text); node;
@@ -79,17 +152,21 @@ uint64_t WalkAll(SgfCollection& collection, SgfText& text) {
   return nodes;
 }
 
-void ParseAndWalk(benchmark::State& state, const std::string& source) {
+// Each record after the first reuses the memory of the one before, as the show
+// does; with `freshMemory` every record starts from new pages instead.
+void ParseAndWalk(benchmark::State& state, const std::string& source, bool freshMemory) {
   uint64_t nodes = 0;
+  SgfArena memory;
   for (auto _ : state) {
     state.PauseTiming();
     auto text = std::make_unique<SgfText>(source);
     GameContext context;
-    auto collection = std::make_unique<SgfCollection>(context);
+    auto collection = std::make_unique<SgfCollection>(context, std::move(memory));
     state.ResumeTiming();
     BeginParse(*collection, *text);
     nodes = WalkAll(*collection, *text);
     state.PauseTiming();
+    if (!freshMemory) memory = std::move(*collection).TakeMemory();
     collection.reset();
     text.reset();
     state.ResumeTiming();
@@ -99,14 +176,7 @@ void ParseAndWalk(benchmark::State& state, const std::string& source) {
   state.counters["MB"] = static_cast<double>(source.size()) / 1e6;
 }
 
-void BM_ParseAndWalkLargestFile(benchmark::State& state) { ParseAndWalk(state, LargestFile()); }
-BENCHMARK(BM_ParseAndWalkLargestFile)->Unit(benchmark::kMillisecond);
-
-void BM_ParseAndWalk50MBCollection(benchmark::State& state) { ParseAndWalk(state, FiftyMegabyteCollection()); }
-BENCHMARK(BM_ParseAndWalk50MBCollection)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-void BM_FirstNodeOf50MBCollection(benchmark::State& state) {
-  const std::string& source = FiftyMegabyteCollection();
+void FirstNodeOf(benchmark::State& state, const std::string& source) {
   for (auto _ : state) {
     state.PauseTiming();
     auto text = std::make_unique<SgfText>(source);
@@ -121,7 +191,37 @@ void BM_FirstNodeOf50MBCollection(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_FirstNodeOf50MBCollection)->Unit(benchmark::kMicrosecond)->Iterations(20);
+
+// The texts are made when a benchmark first runs, so a filtered run builds only
+// what it measures.
+void RegisterAll() {
+  using benchmark::RegisterBenchmark;
+  using benchmark::State;
+  RegisterBenchmark("ByteScan/generated", [](State& state) { ByteScan(state, GeneratedRecord()); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/generated", [](State& state) { ParseAndWalk(state, GeneratedRecord(), false); })
+      ->Unit(benchmark::kMillisecond);
+  if (!CorpusPresent()) {
+    std::fprintf(stderr, "corpus %s absent: its benchmarks are skipped\n", TENUKIRO_CORPUS_DIR);
+    return;
+  }
+  RegisterBenchmark("ByteScan/largest", [](State& state) { ByteScan(state, LargestFile()); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/largest", [](State& state) { ParseAndWalk(state, LargestFile(), false); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/largest/fresh_memory",
+                    [](State& state) { ParseAndWalk(state, LargestFile(), true); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/50MB_collection",
+                    [](State& state) { ParseAndWalk(state, FiftyMegabyteCollection(), false); })
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+  RegisterBenchmark("FirstNode/50MB_collection", [](State& state) { FirstNodeOf(state, FiftyMegabyteCollection()); })
+      ->Unit(benchmark::kMicrosecond)
+      ->Iterations(20);
+}
+
+const bool kRegistered = (RegisterAll(), true);
 
 }  // namespace
 }  // namespace tenukiro

@@ -1,9 +1,18 @@
 #include "base/data_files.h"
 
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tenukiro {
+namespace {
+
+bool IsFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
 
 std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
   // <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of
@@ -15,6 +24,20 @@ std::string DataFilePath(const std::string& programDirectory, const std::string&
     if (std::filesystem::is_regular_file(path, error)) return path;
   }
   return programDirectory + name;
+}
+
+std::string UserDataFolder() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/tenukiro/";
+  const char* home = std::getenv("HOME");
+  if (home && home[0] != '\0') return std::string(home) + "/.local/share/tenukiro/";
+  return {};
+}
+
+std::string UserFilePath(const std::string& programDirectory, const std::string& name) {
+  const std::string folder = UserDataFolder();
+  if (!folder.empty() && IsFile(folder + name)) return folder + name;
+  return DataFilePath(programDirectory, name);
 }
 
 }  // namespace tenukiro

@@ -67,6 +67,8 @@ class Canvas {
   void IntersectClipRect(const Rect& r);
   void ResetClip();
   const ClipRegion& clip() const { return clip_; }
+  // Puts back a region taken from clip() earlier.
+  void SetClip(const ClipRegion& region);
 
   void FillRect(const Rect& r, Color c);
   // Rectangle of the client area grown by one pixel, pen and brush both c, as a screen clear draws it:

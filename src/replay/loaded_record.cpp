@@ -5,15 +5,22 @@
 
 namespace tenukiro {
 
-LoadedRecord::LoadedRecord(const std::string& path, SettingsRecord& settings)
-    : LoadedRecord(ReadGameFile(path), settings) {}
+LoadedRecord::LoadedRecord(const std::string& path, SettingsRecord& settings, SgfArena memory)
+    : LoadedRecord(ReadGameFile(path), settings, std::move(memory)) {}
 
-LoadedRecord::LoadedRecord(SgfText text, SettingsRecord& settings)
-    : text_(std::move(text)), annotations_(collection_, board_, settings, state_) {
+LoadedRecord::LoadedRecord(SgfText text, SettingsRecord& settings, SgfArena memory)
+    : text_(std::move(text)),
+      collection_(context_, std::move(memory)),
+      annotations_(collection_, board_, settings, state_) {
   if (text_.IsGone()) text_ = SgfText(kEmptyGameText);
   BeginParse(collection_, text_);
   state_.showState = ShowState::NextPosition;
   annotations_.ApplyNode(collection_.CurrentRoot());
+}
+
+SgfArena LoadedRecord::Recycle(std::unique_ptr<LoadedRecord> record) {
+  if (!record) return {};
+  return std::move(record->collection_).TakeMemory();
 }
 
 LoadedRecord::Step LoadedRecord::NextStep() {

@@ -31,12 +31,18 @@ class LoadedRecord {
   };
 
   // Reads the file (a random game when it cannot be read), parses its first
-  // variation and applies the first root.
-  LoadedRecord(const std::string& path, SettingsRecord& settings);
+  // variation and applies the first root. `memory` may be that of the record
+  // shown before (see Recycle).
+  LoadedRecord(const std::string& path, SettingsRecord& settings, SgfArena memory = {});
   // The same for a text already in memory.
-  LoadedRecord(SgfText text, SettingsRecord& settings);
+  LoadedRecord(SgfText text, SettingsRecord& settings, SgfArena memory = {});
   LoadedRecord(const LoadedRecord&) = delete;
   LoadedRecord& operator=(const LoadedRecord&) = delete;
+
+  // Ends `record` (if any) and gives back its tree's memory for the next record:
+  // its pages are filled again instead of being faulted in afresh, which for a
+  // large record costs a quarter of its loading time.
+  static SgfArena Recycle(std::unique_ptr<LoadedRecord> record);
 
   // Finds the next node in show order (parsing more on demand) and marks it as
   // the line shown. Applies nothing.
@@ -57,8 +63,8 @@ class LoadedRecord {
  private:
   GameContext context_;
   SgfText text_;
-  SgfCollection collection_{context_};
-  Board board_{context_};
+  SgfCollection collection_;
+  Board board_;
   AnnotationState state_;
   PositionAnnotations annotations_;
 };

@@ -60,8 +60,9 @@ std::vector<std::string_view> RecordOptionValues(const SgfNode& root) {
 }
 
 void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
+  // A game tree without a size keeps the size of the one before it.
   collection_.GetBoardSize();
-  board_.ResetBoard();
+  board_.ResetBoard(collection_.Context().columnsPlus1, collection_.Context().rowsPlus1);
   state_.firstNumber = 1;
   state_.numberingOffset = 1;
   state_.lastMoveMarkSuppressed = false;
@@ -92,6 +93,7 @@ void PositionAnnotations::ApplyTiming(const SgfNode& node) {
   state_.nodeDuration = duration;
   state_.commentLineTime = line;
   state_.nextWait = duration;
+  state_.elapsed = 0;
 }
 
 void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
@@ -268,7 +270,7 @@ void PositionAnnotations::ApplyMoveNumber(const SgfNode& node) {
 
 void PositionAnnotations::ApplyComment(const SgfNode& node) {
   const SgfProperty* c = settings_.On(Comment) ? PropertyWithValues(node, PROP_C) : nullptr;
-  state_.commentText = c ? c->FirstValue()->Text() : nullptr;
+  state_.commentText = c ? c->FirstValue()->MutableText() : nullptr;
   state_.commentCursor = state_.commentText;
 }
 

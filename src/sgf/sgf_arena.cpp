@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include <sys/mman.h>
 
@@ -27,6 +29,37 @@ struct StringHeader {
 
 SgfArena::~SgfArena() {
   if (base_) munmap(base_, regionSize_);
+}
+
+SgfArena::SgfArena(SgfArena&& other) noexcept { *this = std::move(other); }
+
+SgfArena& SgfArena::operator=(SgfArena&& other) noexcept {
+  if (this == &other) return *this;
+  if (base_) munmap(base_, regionSize_);
+  base_ = std::exchange(other.base_, nullptr);
+  regionSize_ = std::exchange(other.regionSize_, 0);
+  committed_ = std::exchange(other.committed_, 0);
+  used_ = std::exchange(other.used_, 0);
+  nextCommit_ = std::exchange(other.nextCommit_, kFirstCommit);
+  owner_ = std::exchange(other.owner_, nullptr);
+  std::copy(std::begin(other.freeObjects_), std::end(other.freeObjects_), freeObjects_);
+  std::copy(std::begin(other.freeStrings_), std::end(other.freeStrings_), freeStrings_);
+  std::fill(std::begin(other.freeObjects_), std::end(other.freeObjects_), 0);
+  std::fill(std::begin(other.freeStrings_), std::end(other.freeStrings_), 0);
+  return *this;
+}
+
+// Pages beyond what is kept are made inaccessible again and their memory given back.
+void SgfArena::Clear() {
+  std::fill(std::begin(freeObjects_), std::end(freeObjects_), 0);
+  std::fill(std::begin(freeStrings_), std::end(freeStrings_), 0);
+  if (!base_) return;
+  if (committed_ > kKeptBytes) {
+    madvise(base_ + kKeptBytes, committed_ - kKeptBytes, MADV_DONTNEED);
+    mprotect(base_ + kKeptBytes, committed_ - kKeptBytes, PROT_NONE);
+    committed_ = kKeptBytes;
+  }
+  used_ = RoundUp(sizeof owner_, kAlign);
 }
 
 // Only address space is taken here: nothing is committed, so the size costs no

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <type_traits>
 
@@ -13,12 +14,26 @@ namespace tenukiro {
 // committed piece by piece as it fills. Everything is released at once when the
 // arena dies, so freeing a tree of any depth costs no walk. Objects and strings
 // given back are kept on free lists and reused, so repeated edits do not grow it.
+//
+// An arena can be handed from one record to the next (see Clear): the pages of
+// the last tree are then filled again instead of being given back to the system
+// and faulted in afresh, which for a large record costs as much as reading it.
 class SgfArena {
  public:
+  // Committed memory beyond this is given back by Clear: a huge record once read
+  // should not hold its memory for the rest of the show.
+  static constexpr size_t kKeptBytes = 256u << 20;
+
   SgfArena() = default;
   ~SgfArena();
   SgfArena(const SgfArena&) = delete;
   SgfArena& operator=(const SgfArena&) = delete;
+  SgfArena(SgfArena&& other) noexcept;
+  SgfArena& operator=(SgfArena&& other) noexcept;
+
+  // Forgets every object (they must no longer be used) and starts again from the
+  // beginning of the region, keeping up to kKeptBytes of it committed.
+  void Clear();
 
   // A value-initialised T; T must be trivially destructible.
   template <class T>
@@ -43,7 +58,10 @@ class SgfArena {
   void DeleteString(char* text);
 
   // The first bytes of the region hold `owner`, so objects can find it through a link.
-  void SetOwner(void* owner) { owner_ = owner; }
+  void SetOwner(void* owner) {
+    owner_ = owner;
+    if (committed_) std::memcpy(base_, &owner_, sizeof owner_);
+  }
   void* const* OwnerCell() {
     if (!base_) Commit(0);
     return reinterpret_cast<void* const*>(base_);

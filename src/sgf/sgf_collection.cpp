@@ -21,29 +21,29 @@ SgfNode* SgfCollection::CreateNode(SgfNode* current) {
   SgfNode* node = arena_.New<SgfNode>();
   node->collection_ = MakeLink(node, arena_.OwnerCell());
   ++nodeCount_;
-  const bool afterLast = current && current == lastCreated_;
-  lastCreated_ = node;
+  bool firstChild = false;
   if (!firstRoot_) {
     firstRoot_ = currentRoot_ = selectedRoot_ = node;
   } else if (current) {
-    AppendChild(current, node);
+    firstChild = AppendChild(current, node);
   } else {
     AppendRoot(node);
   }
-  if (!afterLast || current->FirstChild() != node) chainTop_ = node;
+  if (!firstChild || current != lastCreated_) chainTop_ = node;
+  lastCreated_ = node;
   return node;
 }
 
-void SgfCollection::AppendChild(SgfNode* parent, SgfNode* child) {
+bool SgfCollection::AppendChild(SgfNode* parent, SgfNode* child) {
   child->SetParent(parent);
-  SgfNode* first = parent->FirstChild();
-  if (!first) {
+  if (!parent->firstChild_) {
     parent->SetFirstChild(child);
     parent->SetSelectedChild(child);
-    return;
+    return true;
   }
   ++laterChildren_;
-  AppendSibling(first, child);
+  AppendSibling(parent->FirstChild(), child);
+  return false;
 }
 
 void SgfCollection::AppendRoot(SgfNode* root) { AppendSibling(firstRoot_, root); }
@@ -120,14 +120,11 @@ void SgfCollection::CloseVariation() {
   } while (root != firstRoot_);
 }
 
+// As at each ')', only the roots read since the last one need a look: visiting
+// all of a large collection's roots again costs a cache miss each.
 void SgfCollection::FinishTree() {
   if (!firstRoot_) CreateNode(nullptr);
-  SgfNode* root = firstRoot_;
-  do {
-    GiveDefaultSize(root);
-    root = root->NextSibling();
-  } while (root != firstRoot_);
-  lastSizedRoot_ = firstRoot_->PreviousSibling();
+  CloseVariation();
 }
 
 SgfNode* SgfCollection::ClimbToNextSibling(SgfNode* node) {

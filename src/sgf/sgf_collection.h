@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "sgf/game_context.h"
@@ -26,12 +27,19 @@ class SgfCollection {
   // its text is dropped as if the file ended there, so no file can exhaust memory.
   static constexpr uint64_t kDefaultNodeLimit = 20'000'000;
 
-  explicit SgfCollection(GameContext& context, uint64_t nodeLimit = kDefaultNodeLimit)
-      : context_(&context), nodeLimit_(nodeLimit) {
+  // `memory` may be what an earlier collection gave up (TakeMemory): its pages are
+  // then filled again rather than faulted in afresh.
+  explicit SgfCollection(GameContext& context, SgfArena memory = {}, uint64_t nodeLimit = kDefaultNodeLimit)
+      : context_(&context), arena_(std::move(memory)), nodeLimit_(nodeLimit) {
+    arena_.Clear();
     arena_.SetOwner(this);
   }
   SgfCollection(const SgfCollection&) = delete;
   SgfCollection& operator=(const SgfCollection&) = delete;
+
+  // Gives up the memory of the whole tree for the next record to reuse; the
+  // collection may then only be destroyed.
+  SgfArena TakeMemory() && { return std::move(arena_); }
 
   GameContext& Context() const { return *context_; }
 
@@ -102,7 +110,8 @@ class SgfCollection {
     size_t count;  // consecutive '(' that saved the same node
   };
 
-  void AppendChild(SgfNode* parent, SgfNode* child);
+  // True when `child` is the first child of `parent`.
+  bool AppendChild(SgfNode* parent, SgfNode* child);
   void AppendRoot(SgfNode* root);
   // Links `node` at the end of the sibling ring that starts at `first`.
   void AppendSibling(SgfNode* first, SgfNode* node);

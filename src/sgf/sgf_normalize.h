@@ -4,11 +4,11 @@
 
 namespace tenukiro {
 
-// Record text is normalised before it is parsed: outside values only the
-// structure characters ( ) ; [ and the capitals A..Z are kept; inside values every
-// byte is kept but a line feed becomes a carriage return; a backslash always
-// travels with the byte after it. Since no byte ever grows, the work is done in
-// place, and it can be done piecewise (see NormalizeRange).
+// Record text is read as normalised: outside values only the structure
+// characters ( ) ; [ and the capitals A..Z are kept; inside values every byte is
+// kept but a line feed becomes a carriage return; a backslash always travels
+// with the byte after it. Since no byte ever grows, the work is done in place,
+// and it can be done piecewise (see NormalizeRange).
 
 // Normalises the `size` bytes of `text` in place, writes a NUL after the result
 // and returns its length. `text` must have room for size + 1 bytes.

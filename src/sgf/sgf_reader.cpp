@@ -1,14 +1,17 @@
 #include "sgf/sgf_reader.h"
 
+#include <array>
 #include <cstddef>
 #include <new>
 #include <string_view>
 
-#include "sgf/property_id.h"
+#include "sgf/property_list.h"
 #include "sgf/property_table.h"
 #include "sgf/sgf_collection.h"
+#include "sgf/sgf_normalize.h"
 #include "sgf/sgf_text.h"
 #include "sgf/value_parsing.h"
+#include "sgf/value_scan.h"
 
 namespace tenukiro {
 namespace {
@@ -16,99 +19,73 @@ namespace {
 constexpr size_t kNoEnd = static_cast<size_t>(-1);
 
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
+bool EndsNode(char c) { return c == '(' || c == ')' || c == ';'; }
 
-// The end of the value run that starts at `start` (a '['): the first capital met
-// outside a value, or `length`.
-size_t MeasureValueRun(const char* text, size_t start, size_t length) {
-  bool inValue = false;
-  size_t i = start;
-  while (i < length) {
-    const char c = text[i];
-    if (c == '\\') {
-      i += 2;
-      continue;
-    }
-    if (c == '[') inValue = true;
-    else if (c == ']') inValue = false;
-    else if (!inValue && IsCapital(c)) return i;
-    ++i;
-  }
-  return length;
+// What normalisation keeps outside a value: structure, capitals, '[' and the
+// backslash of an escape. The fast reading skips every other byte there.
+constexpr std::array<bool, 256> BuildKeptOutside() {
+  std::array<bool, 256> kept{};
+  for (int c = 'A'; c <= 'Z'; ++c) kept[c] = true;
+  kept['('] = kept[')'] = kept[';'] = kept['['] = kept['\\'] = true;
+  return kept;
 }
+constexpr std::array<bool, 256> kKeptOutside = BuildKeptOutside();
 
-// Hands every bracketed value of a run to the property table, escapes still in it.
-void ReadValues(SgfProperty& property, const char* run, size_t length, SgfArena& arena) {
-  size_t start = 0;
-  while (start + 2 <= length) {
-    size_t end = start + 1;
-    while (end < length && run[end] != ']') end += run[end] == '\\' ? 2 : 1;
-    if (end > length) end = length;
-    AddPropertyValue(property, std::string_view(run + start + 1, end - start - 1), arena);
-    start = end + 1;
-  }
-}
-
-PropertyId ApplyAlias(PropertyId id) {
-  if (id == PROP_M) return PROP_MA;
-  if (id == PROP_L) return PROP_LB;
-  return id;
-}
-
-// Reads the properties of one node's text; the first occurrence of a property wins.
-void ReadPropertyList(SgfNode& node, const char* text, size_t length, SgfArena& arena) {
-  size_t i = 0;
-  while (i + 2 < length) {
-    PropertyId id;
-    if (text[i + 1] == '[') {
-      id = static_cast<PropertyId>(static_cast<unsigned char>(text[i]) << 8);
-    } else {
-      id = static_cast<PropertyId>((static_cast<unsigned char>(text[i]) << 8) |
-                                   static_cast<unsigned char>(text[i + 1]));
-      i += 2;
-    }
-    id = ApplyAlias(id);
-    while (i + 1 < length && text[i] != '[') ++i;
-    if (text[i] != '[') return;
-    const size_t runEnd = MeasureValueRun(text, i, length);
-    if (!node.FindProperty(id)) ReadValues(*node.AppendProperty(id), text + i, runEnd - i, arena);
-    i = runEnd;
-  }
-}
-
+// The reader goes through the raw text once. Normalisation is not a pass of its
+// own: the structure scan follows its in-value flag, values are normalised by
+// the value scan that finds their end, and a node of unusual shape is normalised
+// in place just before the general reading takes it. This gives the same tree as
+// normalising the whole text first: the structure characters are the same in
+// both texts, and a node that starts outside a value (as every usual one does)
+// sees its values where normalisation sees them. A node that starts inside one
+// goes to the general reading.
 class Reader {
  public:
   Reader(SgfCollection& collection, SgfText& text, SgfNode* current)
-      : collection_(collection), text_(text), data_(text.Normalized()), current_(current) {}
+      : collection_(collection),
+        text_(text),
+        data_(text.Bytes()),
+        size_(text.Size()),
+        fast_(text.HowRead() == Reading::Fast),
+        current_(current) {}
 
   // Scans structure from the text's position. True when stopped just after a ')',
   // false at the end of the text (or where the collection can take no more nodes).
   bool ScanToClose() {
     size_t p = text_.Position();
-    for (;;) {
-      if (p >= text_.Length()) {
-        if (!text_.NormalizeMore()) break;
-        continue;
-      }
+    bool inValue = text_.InValue();
+    while (p < size_) {
       switch (data_[p++]) {
         case '(':
           collection_.PushVariation(current_);
           break;
         case ')':
           current_ = collection_.PopVariation(current_);
-          text_.SetPosition(p);
+          text_.SetPosition(p, inValue);
           return true;
         case ';':
           if (collection_.AtNodeLimit()) {
-            text_.SetPosition(p);
+            text_.SetPosition(p, inValue);
             return false;
           }
-          p = ReadNode(p);
+          p = ReadNode(p, inValue);
+          break;
+        case '[':
+          inValue = true;
+          break;
+        case ']':
+          inValue = false;
+          break;
+        case '\\':
+          // The escaped byte never opens or closes a value; a '(', ')' or ';'
+          // still counts as structure, as in the normalised text.
+          if (p < size_ && (data_[p] == '[' || data_[p] == ']' || data_[p] == '\\')) ++p;
           break;
         default:
           break;
       }
     }
-    text_.SetPosition(p);
+    text_.SetPosition(p, inValue);
     return false;
   }
 
@@ -116,38 +93,56 @@ class Reader {
 
  private:
   // Reads the node whose text starts at `start` (just after its ';') and returns
-  // where the structure scan goes on.
-  size_t ReadNode(size_t start) {
+  // where the structure scan goes on, with normalisation's in-value flag there.
+  size_t ReadNode(size_t start, bool& inValue) {
     if (collection_.VariationStackEmpty()) return start;
     // With a current node the new one becomes its child.
     const bool child = current_ != nullptr;
     SgfNode* node = collection_.CreateNode(current_);
     current_ = node;
-    if (child && IsPlainMove(start)) {
-      ReadPlainMove(*node, start);
-      return start + kPlainMoveLength;
+    if (fast_ && !inValue) {
+      if (child) {
+        const size_t end = PlainMoveEnd(start);
+        if (end != kNoEnd) {
+          ReadPlainMove(*node, start);
+          return end;
+        }
+      }
+      const size_t end = ReadUsualNode(*node, start);
+      if (end != kNoEnd) {
+        current_ = collection_.SplitMove(node);
+        return end;
+      }
     }
-    size_t end = ReadUsualNode(*node, start);
-    if (end == kNoEnd) {
-      end = NodeEnd(start);
-      if (end == kNoEnd) return start;
-      ReadPropertyList(*node, data_ + start, end - start, collection_.Arena());
-    }
+    const size_t end = FirstOutsideValues(data_, start, size_, EndsNode);
+    // A node whose text runs to the end has none: the scan goes on after its ';'.
+    if (end >= size_) return start;
+    ReadGenerally(*node, start, end, inValue);
     current_ = collection_.SplitMove(node);
     return end;
   }
 
-  // Most nodes of a game are a move and nothing else: "B[cd]" or "W[cd]" ended by
-  // '(', ')' or ';'. Below the root such a node stays whole through the setup/move
-  // split, so it is built directly.
-  static constexpr size_t kPlainMoveLength = 5;
+  // Normalises the node's text in place (the scan never comes back to it) and
+  // reads it by the general rules.
+  void ReadGenerally(SgfNode& node, size_t start, size_t end, bool& inValue) {
+    size_t read = start;
+    size_t write = start;
+    NormalizeRange(data_, end, end, read, write, inValue);
+    ReadPropertyList(node, data_ + start, write - start, collection_.Arena());
+  }
 
-  bool IsPlainMove(size_t start) {
-    if (!Available(start + kPlainMoveLength)) return false;
+  // Most nodes of a game are a move and nothing else: "B[cd]" or "W[cd]" ended by
+  // '(', ')' or ';', perhaps after a line break. Below the root such a node stays
+  // whole through the setup/move split, so it is built directly. Returns the
+  // node's end, or kNoEnd when it is not such a node.
+  size_t PlainMoveEnd(size_t start) {
+    constexpr size_t kMoveLength = 5;
+    if (start + kMoveLength >= size_) return kNoEnd;
     const char* move = data_ + start;
-    const char end = move[kPlainMoveLength];
-    return (move[0] == 'B' || move[0] == 'W') && move[1] == '[' && move[2] != ']' && move[2] != '\\' &&
-           move[3] != ']' && move[3] != '\\' && move[4] == ']' && (end == ';' || end == '(' || end == ')');
+    if ((move[0] != 'B' && move[0] != 'W') || move[1] != '[') return kNoEnd;
+    if (ValueEnd(data_, start + 2, start + kMoveLength) != start + 4) return kNoEnd;
+    const size_t end = EndsNode(move[kMoveLength]) ? start + kMoveLength : SkipDropped(start + kMoveLength);
+    return end < size_ && EndsNode(data_[end]) ? end : kNoEnd;
   }
 
   void ReadPlainMove(SgfNode& node, size_t start) {
@@ -158,91 +153,63 @@ class Reader {
     property->AppendValue(value);
   }
 
-  // True when the byte at `i` has been normalised, normalising more as needed.
-  bool Available(size_t i) {
-    while (i >= text_.Length()) {
-      if (!text_.NormalizeMore()) return false;
-    }
-    return true;
+  // The next byte from `i` on that normalisation keeps outside a value.
+  size_t SkipDropped(size_t i) const {
+    while (i < size_ && !kKeptOutside[static_cast<unsigned char>(data_[i])]) ++i;
+    return i;
   }
 
-  // Nearly every node is a run of properties, each one or more capitals and then
-  // bracketed values, ended by '(', ')' or ';'. Such a node is read in one pass;
-  // for it the general reading below gives the same result. Anything else (stray
-  // bytes, escapes outside values, the end of the text) gives back the properties
-  // read so far and returns kNoEnd, so the general reading takes over.
+  // Nearly every node is a run of properties, each capitals and then bracketed
+  // values, with only bytes that normalisation drops between them, ended by '(',
+  // ')' or ';'. Such a node is read straight from the raw text. Anything else (an
+  // escape or a '[' without identifier outside a value, capitals without values,
+  // the end of the text) gives back the properties read so far and returns
+  // kNoEnd, so the general reading takes over.
   size_t ReadUsualNode(SgfNode& node, size_t i) {
-    while (Available(i)) {
-      const char c = data_[i];
-      if (c == '(' || c == ')' || c == ';') return i;
-      const size_t values = IdentifierEnd(i);
-      if (values == kNoEnd) break;
-      const PropertyId id = ReadIdentifier(i, values);
-      SgfProperty* property = node.FindProperty(id) ? nullptr : node.AppendProperty(id);
-      i = ReadUsualValues(property, values);
+    for (i = SkipDropped(i); i < size_; i = SkipDropped(i)) {
+      if (EndsNode(data_[i])) return i;
+      PropertyId id = 0;
+      i = ReadIdentifier(i, id);
+      if (i == kNoEnd) break;
+      i = ReadUsualValues(PropertyToFill(node, id), i);
       if (i == kNoEnd) break;
     }
     while (SgfProperty* property = node.FirstProperty()) node.RemoveProperty(property->Id());
     return kNoEnd;
   }
 
-  // The '[' after the capitals at `i`, or kNoEnd when the identifier is unusual.
-  size_t IdentifierEnd(size_t i) {
-    size_t end = i;
-    while (Available(end) && IsCapital(data_[end])) ++end;
-    if (end == i || !Available(end) || data_[end] != '[') return kNoEnd;
-    return end;
+  // Reads the identifier at `i` (its first two capitals count) and returns the
+  // '[' after it; kNoEnd when it is unusual.
+  size_t ReadIdentifier(size_t i, PropertyId& id) const {
+    if (!IsCapital(data_[i])) return kNoEnd;
+    unsigned first = static_cast<unsigned char>(data_[i]);
+    unsigned second = 0;
+    for (i = SkipDropped(i + 1); i < size_ && IsCapital(data_[i]); i = SkipDropped(i + 1)) {
+      if (!second) second = static_cast<unsigned char>(data_[i]);
+    }
+    if (i >= size_ || data_[i] != '[') return kNoEnd;
+    id = ApplyAlias(static_cast<PropertyId>((first << 8) | second));
+    return i;
   }
 
-  PropertyId ReadIdentifier(size_t i, size_t values) const {
-    const auto first = static_cast<unsigned char>(data_[i]);
-    const auto second = values == i + 1 ? 0 : static_cast<unsigned char>(data_[i + 1]);
-    return ApplyAlias(static_cast<PropertyId>((first << 8) | second));
-  }
-
-  // Reads the values from the '[' at `i` into `property` (dropped when null) and
-  // returns where the next property starts; kNoEnd when the text ends first.
-  size_t ReadUsualValues(SgfProperty* property, size_t i) {
+  // Reads the values from the '[' at `i` and returns where the next property
+  // starts; kNoEnd when the text ends first.
+  size_t ReadUsualValues(SgfProperty& property, size_t i) {
     SgfArena& arena = collection_.Arena();
-    while (Available(i) && data_[i] == '[') {
-      size_t end = i + 1;
-      while (Available(end) && data_[end] != ']') end += data_[end] == '\\' ? 2 : 1;
-      if (!Available(end)) return kNoEnd;
-      if (property) AddPropertyValue(*property, std::string_view(data_ + i + 1, end - i - 1), arena);
-      i = end + 1;
+    while (i < size_ && data_[i] == '[') {
+      const size_t end = ValueEnd(data_, i + 1, size_);
+      if (end >= size_) return kNoEnd;
+      AddPropertyValue(property, std::string_view(data_ + i + 1, end - i - 1), arena);
+      i = SkipDropped(end + 1);
     }
-    return Available(i) ? i : kNoEnd;
-  }
-
-  // The end of a node's text: the first '(', ')' or ';' outside a value; kNoEnd
-  // when the text ends first.
-  size_t NodeEnd(size_t start) {
-    bool inValue = false;
-    size_t i = start;
-    for (;;) {
-      if (i >= text_.Length()) {
-        if (!text_.NormalizeMore()) return kNoEnd;
-        continue;
-      }
-      const char c = data_[i];
-      if (c == '\\') {
-        i += 2;
-        continue;
-      }
-      if (inValue) {
-        if (c == ']') inValue = false;
-      } else if (c == '[') {
-        inValue = true;
-      } else if (c == '(' || c == ')' || c == ';') {
-        return i;
-      }
-      ++i;
-    }
+    return i < size_ ? i : kNoEnd;
   }
 
   SgfCollection& collection_;
   SgfText& text_;
-  const char* data_;
+  char* data_;
+  size_t size_;
+  bool fast_;
   SgfNode* current_;
 };
 
@@ -261,7 +228,7 @@ bool ScanSafely(Reader& reader) {
 void BeginParse(SgfCollection& collection, SgfText& text) {
   collection.ResetParse();
   if (text.IsGone()) return;
-  text.SetPosition(0);
+  text.SetPosition(0, false);
   Reader reader(collection, text, nullptr);
   if (ScanSafely(reader)) {
     collection.CloseFirstTree();

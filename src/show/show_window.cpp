@@ -20,7 +20,8 @@ CShowWnd::CShowWnd(const Profile& profile, ShowHost& host, std::string programDi
       programDirectory_(std::move(programDirectory)),
       settings_(ReadShowSettings(profile)),
       files_(ReadFileList(profile)),
-      board_(settings_, PatternPathsFor(profile, programDirectory_), spheres) {
+      board_(settings_, PatternPathsFor(profile, programDirectory_), spheres, &surroundings_),
+      surroundings_(settings_, board_, gameInfo_, spheres) {
   if (!files_.Empty() && settings_.Registry(RandomAccess) == 1) files_.Advance(RandomInt(files_.Count()));
 }
 
@@ -37,17 +38,27 @@ std::string CShowWnd::CurrentRecordPath() const {
 }
 
 void CShowWnd::LoadCurrentRecord() {
-  record_.reset();
-  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_);
+  ReleaseRecord();
+  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_, std::move(spareMemory_));
+  surroundings_.Show(record_.get(), &timing_);
+  timing_.state = ShowState::NextPosition;
   TakeGameInfo();
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
 }
 
+void CShowWnd::ReleaseRecord() {
+  surroundings_.Show(nullptr, nullptr);
+  // The tree's memory waits for the next record: refilling its pages is cheaper than faulting in fresh ones.
+  if (record_) spareMemory_ = LoadedRecord::Recycle(std::move(record_));
+}
+
+// The node steps set the wait; they set the state only while the assistant steps through poses.
+// Taken before the position is drawn, whose comment page then adjusts both.
 void CShowWnd::TakeNodeTiming() {
-  nextWait_ = record_->State().nextWait;
-  state_ = record_->State().showState;
+  timing_.nextWait = record_->State().nextWait;
+  if (settings_.On(Assistant)) timing_.state = record_->State().showState;
 }
 
 // Every replay from a game root looks the texts up again: a variation may hold its own.
@@ -57,10 +68,12 @@ void CShowWnd::TakeGameInfo() {
 }
 
 void CShowWnd::OnTimer() {
-  switch (state_) {
+  switch (timing_.state) {
     case ShowState::NextPosition:
-    case ShowState::MorePages:
       StepNextPosition();
+      break;
+    case ShowState::MorePages:
+      StepMorePages();
       break;
     case ShowState::NextPose:
       StepNextPose();
@@ -75,20 +88,23 @@ void CShowWnd::OnTimer() {
       StepAfterTransition();
       break;
   }
-  SetShowTimer(nextWait_);
+  SetShowTimer(timing_.nextWait);
+  // Folders in the list are read a step per tick, after the tick's drawing.
+  files_.Grow();
 }
 
 void CShowWnd::StepNextPosition() {
   const LoadedRecord::Step step = record_->NextStep();
   switch (step.kind) {
     case LoadedRecord::StepKind::End:
-      nextWait_ = kEndTick;
+      timing_.nextWait = kEndTick;
       endCounter_ = 0;
-      state_ = ShowState::EndWait;
+      timing_.state = ShowState::EndWait;
       return;
     case LoadedRecord::StepKind::NewGame:
       record_->ApplyStep(step);
       TakeGameInfo();
+      TakeNodeTiming();
       ComputeLayout();
       if (settings_.On(RandomColors)) RandomizeColours(settings_);
       RefreshDisplayGrid();
@@ -98,6 +114,7 @@ void CShowWnd::StepNextPosition() {
     case LoadedRecord::StepKind::FirstChild:
       board_.CommitDisplay();
       record_->ApplyStep(step);
+      TakeNodeTiming();
       RedrawChanged();
       break;
     case LoadedRecord::StepKind::Jump: {
@@ -108,12 +125,12 @@ void CShowWnd::StepNextPosition() {
       if (randomBefore) settings_.SaveEffectiveColours();
       record_->ApplyStep(step);
       TakeGameInfo();
+      TakeNodeTiming();
       if (settings_.On(RandomColors)) settings_.RestoreEffectiveColours();
       RedrawChanged();
       break;
     }
   }
-  TakeNodeTiming();
 }
 
 void CShowWnd::StepNextPose() {
@@ -121,15 +138,24 @@ void CShowWnd::StepNextPose() {
   AnnotationState& state = record_->State();
   PositionAnnotations& annotations = record_->Annotations();
   const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
+  // A value without a duration of its own keeps the wait as it stands.
+  state.nextWait = timing_.nextWait;
   if (!text || std::char_traits<char>::length(text) < 10) {
     annotations.ResetScriptValue();
   } else {
     annotations.ReadScriptValue(text);
   }
+  timing_.nextWait = state.nextWait;
   if (state.currentXa) state.currentXa = state.currentXa->Next();
-  if (state.currentXa == state.firstXa) state.showState = ShowState::NextPosition;
+  if (state.currentXa == state.firstXa) timing_.state = ShowState::NextPosition;
   RedrawChanged();
-  TakeNodeTiming();
+}
+
+void CShowWnd::StepMorePages() {
+  Canvas canvas = SurfaceCanvas();
+  std::vector<Rect> changed;
+  surroundings_.DrawNextPage(canvas, changed);
+  for (const Rect& rect : changed) host_.Present(rect);
 }
 
 void CShowWnd::StepEndWait() {
@@ -139,10 +165,10 @@ void CShowWnd::StepEndWait() {
   transitionTime_ = ((settings_.Effective(SplashDelay) + kExtraTransitionMs) / 100) * 100;
   if (transitionTime_ != 0) {
     transitionCounter_ = 0;
-    state_ = ShowState::Transition;
+    timing_.state = ShowState::Transition;
   } else {
     afterCounter_ = 0;
-    state_ = ShowState::AfterTransition;
+    timing_.state = ShowState::AfterTransition;
   }
 }
 
@@ -151,14 +177,14 @@ void CShowWnd::StepTransition() {
   transitionCounter_ += kEndTick;
   if (transitionCounter_ <= transitionTime_) return;
   afterCounter_ = 0;
-  state_ = ShowState::AfterTransition;
+  timing_.state = ShowState::AfterTransition;
 }
 
 void CShowWnd::StepAfterTransition() {
   if (afterCounter_ == 0) ClearScreen();
   afterCounter_ += kEndTick;
   if (afterCounter_ <= settings_.Effective(AfterSplashDelay)) return;
-  record_.reset();
+  ReleaseRecord();
   if (!files_.Empty()) files_.Next(settings_.Effective(RandomAccess) == 1);
   LoadCurrentRecord();
   kx_ = RandomInt(21);
@@ -180,7 +206,7 @@ void CShowWnd::OnPaint() {
     return;
   }
   ComputeLayout();
-  switch (state_) {
+  switch (timing_.state) {
     case ShowState::NextPosition:
     case ShowState::NextPose:
     case ShowState::MorePages:
@@ -196,7 +222,7 @@ void CShowWnd::OnPaint() {
       DrawTransitionScreen();
       break;
   }
-  SetShowTimer(nextWait_);
+  SetShowTimer(timing_.nextWait);
 }
 
 Canvas CShowWnd::SurfaceCanvas() {
@@ -271,10 +297,9 @@ void CShowWnd::ReplayToNode(const SgfNode* node) {
 }
 
 void CShowWnd::SetFileList(const std::vector<std::string>& files) {
-  const bool countChanged = static_cast<int>(files.size()) != files_.Count();
+  const bool countChanged = static_cast<int>(files.size()) != files_.EntryCount();
   files_ = FileList(files);
   if (!countChanged) return;
-  record_.reset();
   LoadCurrentRecord();
   OnPaint();
 }

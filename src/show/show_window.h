@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "assistant/game_info.h"
+#include "assistant/page_timing.h"
+#include "assistant/show_surroundings.h"
 #include "render/board_renderer.h"
 #include "render/canvas.h"
 #include "render/sphere_image_renderer.h"
@@ -58,8 +60,8 @@ class CShowWnd {
   // Re-applies the record from its root down to `node` (used by the setters too).
   void ReplayToNode(const SgfNode* node);
 
-  ShowState State() const { return state_; }
-  int32_t NextWait() const { return nextWait_; }
+  ShowState State() const { return timing_.state; }
+  int32_t NextWait() const { return timing_.nextWait; }
   int32_t ArmedInterval() const { return armedInterval_; }
   const SettingsRecord& Settings() const { return settings_; }
   const FileList& Files() const { return files_; }
@@ -73,9 +75,11 @@ class CShowWnd {
   std::string CurrentRecordPath() const;
   void StepNextPosition();
   void StepNextPose();
+  void StepMorePages();
   void StepEndWait();
   void StepTransition();
   void StepAfterTransition();
+  void ReleaseRecord();
   void TakeNodeTiming();
   void TakeGameInfo();
 
@@ -101,13 +105,14 @@ class CShowWnd {
   SettingsRecord settings_;
   FileList files_;
   std::unique_ptr<LoadedRecord> record_;
+  SgfArena spareMemory_;
   BoardRenderer board_;
   CGameInfo gameInfo_;
+  ShowSurroundings surroundings_;
   // The charset of the game being shown, for every text drawn from the record.
   TextEncoding textEncoding_;
 
-  ShowState state_ = ShowState::NextPosition;
-  int32_t nextWait_ = 0;
+  ShowTiming timing_;
   int32_t armedInterval_ = -1;
   int32_t endCounter_ = 0;
   int32_t transitionCounter_ = 0;

@@ -17,7 +17,6 @@ namespace tenukiro {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CheckBoardInvariants;
 using testing::CompareCaptureMoves;
 using testing::ComparePositions;
 using testing::ReferenceBoard;
@@ -27,10 +26,8 @@ using testing::kSanitizerSampling;
 // reference board side by side, the way the show feeds moves and setup.
 class MainLineReplay {
  public:
-  explicit MainLineReplay(const GameContext& context) : board_(context) {}
-
-  void StartGame() {
-    board_.ResetBoard();
+  void StartGame(const GameContext& context) {
+    board_.ResetBoard(context.columnsPlus1, context.rowsPlus1);
     reference_ = ReferenceBoard(board_.ColumnsPlus1() - 1, board_.RowsPlus1() - 1);
   }
 
@@ -107,7 +104,7 @@ TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
     SgfCollection collection(context);
     BeginParse(collection, text);
     ASSERT_NE(collection.Cursor(), nullptr);
-    MainLineReplay replay(context);
+    MainLineReplay replay;
     const SgfNode* lastOnLine = nullptr;
     for (SgfNode* node = collection.Cursor(); node; node = collection.NextNodePreorder(node, text)) {
       collection.SelectVariation(node);
@@ -117,7 +114,7 @@ TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
           ASSERT_EQ(replay.CompareCaptures(), "");
         }
         collection.GetBoardSize();
-        replay.StartGame();
+        replay.StartGame(context);
       } else if (lastOnLine == nullptr || node != lastOnLine->FirstChild()) {
         continue;
       }
@@ -129,7 +126,7 @@ TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
     }
     ASSERT_EQ(replay.Compare(), "");
     ASSERT_EQ(replay.CompareCaptures(), "");
-    ASSERT_EQ(CheckBoardInvariants(replay.board()), "");
+    ASSERT_EQ(replay.board().CheckConsistency(), "");
     // The project's own games are legal throughout.
     if (Own()) {
       EXPECT_EQ(replay.IllegalMoves(), 0);

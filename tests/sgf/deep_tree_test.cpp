@@ -91,7 +91,7 @@ TEST(DeepTree, TheNodeLimitEndsTheRecordWhereItStands) {
                         Case{"(;AB[aa]" + Repeat("(;AB[bb]B[cc];W[dd])", 3000) + ")", 999},
                         Case{"(" + Repeat(";", 100000), 2000}}) {
     GameContext context;
-    SgfCollection collection(context, c.limit);
+    SgfCollection collection(context, SgfArena(), c.limit);
     SgfText text(c.text);
     BeginParse(collection, text);
     uint64_t visited = 1;

@@ -55,13 +55,12 @@ class GameFileTest : public ::testing::Test {
 TEST_F(GameFileTest, RandomGameHasTheFixedShape) {
   SeedRandom(5, true);
   SgfText text = MakeRandomGameText();
-  text.NormalizeMore();
-  const std::string normalized(text.Normalized(), text.Length());
-  EXPECT_EQ(normalized.size(), 2192u);
-  EXPECT_EQ(normalized.substr(0, 31), "(;FF[4]AP[Vuko:v2.0]GM[1]SZ[19]");
-  EXPECT_EQ(normalized.substr(31, 3), ";B[");
-  EXPECT_EQ(normalized.substr(37, 3), ";W[");
-  EXPECT_EQ(normalized.back(), ')');
+  const std::string bytes(text.Bytes(), text.Size());
+  EXPECT_EQ(bytes.size(), 2192u);
+  EXPECT_EQ(bytes.substr(0, 31), "(;FF[4]AP[Vuko:v2.0]GM[1]SZ[19]");
+  EXPECT_EQ(bytes.substr(31, 3), ";B[");
+  EXPECT_EQ(bytes.substr(37, 3), ";W[");
+  EXPECT_EQ(bytes.back(), ')');
   EXPECT_TRUE(IsRandomGame(text));
 }
 
@@ -69,9 +68,7 @@ TEST_F(GameFileTest, ReadsTheBytesAsTheyAre) {
   const std::string bytes = std::string("(;C[\xE9\0x]", 8) + ")";
   SgfText text = ReadGameFile(Write("game.sgf", bytes));
   ASSERT_FALSE(text.IsGone());
-  while (text.NormalizeMore()) {
-  }
-  EXPECT_EQ(std::string(text.Normalized(), text.Length()), bytes);
+  EXPECT_EQ(std::string(text.Bytes(), text.Size()), bytes);
 }
 
 TEST_F(GameFileTest, EmptyFileGivesOneEmptyRoot) {

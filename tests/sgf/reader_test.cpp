@@ -111,10 +111,19 @@ TEST(Reader, ReferenceCases) {
       {"(;B[aa];W[bb]", {"SZ[19]", "B[1,1]", ""}},
       {"(;ABC[aa]XYZ[q])", {"AB[1,1]XY[q]SZ[19]"}},
       {"(;B[aa][bb]MA[aa][bb])", {"MA[1,1][2,2]SZ[19]", "B[1,1]"}},
+      // A list property met again in the node adds its values to the first
+      // occurrence; a single-valued one keeps the first.
+      {"(;AB[pd]AB[dp]AW[aa]AB[pp])", {"AB[16,4][4,16][16,16]AW[1,1]SZ[19]"}},
+      {"(;SZ[9];B[aa]B[bb]W[cc]W[dd]C[x]C[y])", {"SZ[9]", "B[1,1]W[3,3]C[x]"}},
+      {"(;MA[aa]M[bb]L[cc]LB[dd:x]L[ee]TR[ff]TR[ff]ZZ[q]ZZ[r])",
+       {"MA[1,1][2,2]LB[3,3:a][4,4:x][5,5:y]TR[6,6][6,6]ZZ[q][r]SZ[19]"}},
+      {"(;AB[aa:ab]\nAB[cc];AE[aa]AE[cc]B[dd])", {"AB[1,1][1,2][3,3]SZ[19]", "AE[1,1][3,3]", "B[4,4]"}},
   };
-  for (const Case& c : cases) {
-    ParsedRecord record(c.text);
-    EXPECT_EQ(record.ShowOrder(), c.order) << c.text;
+  for (const Reading reading : {Reading::Fast, Reading::GeneralOnly}) {
+    for (const Case& c : cases) {
+      ParsedRecord record(c.text, reading);
+      EXPECT_EQ(record.ShowOrder(), c.order) << c.text << (reading == Reading::Fast ? " (fast)" : " (general)");
+    }
   }
 }
 
@@ -174,17 +183,18 @@ TEST(Reader, GoneTextIsLeftAlone) {
 namespace tenukiro {
 namespace {
 
-TEST(Reader, NormalisesOnlyAsFarAsItParses) {
+TEST(Reader, ReadsOnlyAsFarAsItParses) {
   std::string collection;
   while (collection.size() < (4u << 20)) collection += "(;SZ[9];B[aa];W[bb]C[ a comment\n ])\n";
+  const std::string first = "(;SZ[9];B[aa];W[bb]C[ a comment\n ])";
   testing::ParsedRecord record(collection);
   EXPECT_EQ(record.collection.NodeCount(), 3u);
-  EXPECT_FALSE(record.text.IsFullyNormalized());
-  EXPECT_LT(record.text.Length(), collection.size() / 4);
+  EXPECT_EQ(record.text.Position(), first.size());
+  EXPECT_EQ(std::string(record.text.Bytes() + first.size(), 40), collection.substr(first.size(), 40))
+      << "the text after the first game is left as it is";
 }
 
-TEST(Reader, ValuesAndNodesAcrossNormalisationPieces) {
-  // A comment far longer than a piece, with escapes and line feeds all along it.
+TEST(Reader, LongValueWithEscapesAndLineFeeds) {
   std::string comment;
   while (comment.size() < 300000) comment += "x\\]y\n";
   testing::ParsedRecord record("(;SZ[9]C[" + comment + "];B[aa])");

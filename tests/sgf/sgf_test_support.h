@@ -8,15 +8,13 @@
 #include "sgf/sgf_collection.h"
 #include "sgf/sgf_node.h"
 #include "sgf/sgf_text.h"
+#include "support/sgf_tree_comparison.h"
 
 namespace tenukiro::testing {
 
-// "B[1,1]C[text]" for a node: each property with its values, typed.
-std::string DescribeNode(const SgfNode* node);
-
 // A collection parsed from text, as the show holds it.
 struct ParsedRecord {
-  explicit ParsedRecord(std::string_view bytes);
+  explicit ParsedRecord(std::string_view bytes, Reading reading = Reading::Fast);
   // Descriptions of the nodes in show order, starting at the cursor, selecting
   // each node as the show does.
   std::vector<std::string> ShowOrder();

@@ -15,9 +15,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb() {
+start_xvfb() {  # start_xvfb [SIZE [more Xvfb arguments...]]
   local size=${1:-1024x768}
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  shift || true
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$WORK/display")"

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "settings/other_values.h"
+#include "shell/start_trace.h"
 
 namespace tenukiro {
 
@@ -93,6 +94,7 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
   const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
   painter.drawImage(logical, image, device);
+  NoteFramePresented();
 }
 
 void ShowWidget::RequestClose() {
@@ -109,13 +111,17 @@ void ShowWidget::RequestClose() {
   });
 }
 
-void ShowWidget::mouseMoveEvent(QMouseEvent* event) {
+void ShowWidget::mouseMoveEvent(QMouseEvent* event) { MouseMovedAt(event->globalPosition().toPoint()); }
+
+void ShowWidget::mousePressEvent(QMouseEvent*) { ButtonOrKeyElsewhere(); }
+
+void ShowWidget::MouseMovedAt(const QPoint& global) {
   if (mode_ != Mode::FullScreen) return;
-  const QPoint p = DevicePoint(event->position());
+  const QPoint p = DevicePoint(QPointF(mapFromGlobal(global)));
   if (closeRules_.OnMouseMove(p.x(), p.y())) RequestClose();
 }
 
-void ShowWidget::mousePressEvent(QMouseEvent*) {
+void ShowWidget::ButtonOrKeyElsewhere() {
   if (mode_ == Mode::FullScreen && closeRules_.OnButtonOrKey()) RequestClose();
 }
 

@@ -30,6 +30,10 @@ class ShowWidget : public QWidget, public ShowHost {
   void Start();
   CShowWnd& Show() { return *show_; }
 
+  // Input on the black windows over the other screens counts as input on the saver.
+  void MouseMovedAt(const QPoint& global);
+  void ButtonOrKeyElsewhere();
+
   // Sizes and the surface are in device pixels, so that a high-density screen shows the same
   // picture, pixel for pixel, as a screen of scale factor 1 with as many pixels.
   Size ClientSize() const override;
