@@ -49,6 +49,16 @@ void PositionAnnotations::ReplayToNode(const SgfNode* target) {
   }
 }
 
+std::vector<std::string_view> RecordOptionValues(const SgfNode& root) {
+  std::vector<std::string_view> options;
+  if (const SgfProperty* op = root.FindProperty(PROP_OP)) {
+    for (const SgfValue* value : op->Values()) {
+      if (value->Text()) options.emplace_back(value->Text());
+    }
+  }
+  return options;
+}
+
 void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
   // A game tree without a size keeps the size of the one before it.
   collection_.GetBoardSize();
@@ -57,13 +67,7 @@ void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
   state_.numberingOffset = 1;
   state_.lastMoveMarkSuppressed = false;
 
-  std::vector<std::string_view> options;
-  if (const SgfProperty* op = root->FindProperty(PROP_OP)) {
-    for (const SgfValue* value : op->Values()) {
-      if (value->Text()) options.emplace_back(value->Text());
-    }
-  }
-  settings_.ApplyRecordOptions(options);
+  settings_.ApplyRecordOptions(RecordOptionValues(*root));
 
   state_.gameInfo = GameInfoTexts{LookupGameInfo(PROP_EV), LookupGameInfo(PROP_DT), LookupGameInfo(PROP_PB),
                                   LookupGameInfo(PROP_BR), LookupGameInfo(PROP_PW), LookupGameInfo(PROP_WR),

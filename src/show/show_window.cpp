@@ -324,15 +324,4 @@ void CShowWnd::SetSgfPriority(int32_t value) {
   OnPaint();
 }
 
-void CShowWnd::SetSetting(SettingId id, int32_t value) {
-  settings_.SetRegistryValue(id, value);
-  const bool positionTime = id == CommonPositionTime || id == CommentPageTime || id == CommentLineTime ||
-                            id == FinalPositionTime;
-  if (positionTime) {
-    SetShowTimer(100);
-    return;
-  }
-  OnPaint();
-}
-
 }  // namespace tenukiro

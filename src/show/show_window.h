@@ -47,9 +47,12 @@ class CShowWnd {
   void SetFileList(const std::vector<std::string>& files);
   void SetRandomAccess(int32_t value);
   void SetSgfPriority(int32_t value);
-  // Any other setting, by its profile meaning (times in milliseconds): the record's
-  // own options keep precedence; the four position times re-arm the timer, the
-  // rest redraw the window.
+  // Any other setting, by its profile meaning (times in milliseconds), the random-colour
+  // switch included. The profile copy changes; the value in effect too unless the
+  // record sets it itself. Then it shows: the four position times re-arm the timer at
+  // 100 ms; radius and offsets redraw when the layout changed; Indices and Assistant
+  // replay the position; the rest redraw. Only the five times take a value equal to
+  // the one they hold.
   void SetSetting(SettingId id, int32_t value);
   // Arms the timer when the interval differs from the one it runs with.
   void SetShowTimer(int32_t interval);
@@ -89,6 +92,13 @@ class CShowWnd {
   void PresentAll();
   void RefreshDisplayGrid();
   ShownPosition Position() const;
+
+  // The preview setters' ways of showing a change (show_setters.cpp).
+  void SetColour(SettingId id, int32_t value);
+  void SetRandomColours(int32_t value);
+  void RelayOut();
+  void ReplayKeepingColours();
+  void DropShownComment();
 
   ShowHost& host_;
   std::string programDirectory_;

@@ -15,8 +15,9 @@
 namespace tenukiro {
 
 ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& programDirectory,
-                       SphereImageRenderer* spheres)
-    : mode_(mode), closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), 0) {
+                       SphereImageRenderer* spheres, QWidget* parent)
+    : QWidget(parent),
+      mode_(mode), closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), 0) {
   clock_.start();
   show_ = std::make_unique<CShowWnd>(profile, *this, programDirectory, spheres);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -28,6 +29,11 @@ ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& pro
     setCursor(Qt::BlankCursor);
     setMouseTracking(true);
   }
+  if (mode_ == Mode::Embedded) {
+    // A child is created with its parent: its owner may hand it settings before the first paint.
+    created_ = true;
+    show_->OnCreate();
+  }
 }
 
 ShowWidget::~ShowWidget() = default;
@@ -38,8 +44,10 @@ void ShowWidget::Start() {
     showFullScreen();
     activateWindow();
     raise();
-  } else {
+  } else if (mode_ == Mode::Windowed) {
     resize(1024, 768);
+    show();
+  } else {
     show();
   }
 }
@@ -122,7 +130,12 @@ void ShowWidget::keyPressEvent(QKeyEvent* event) {
     if (closeRules_.OnButtonOrKey()) RequestClose();
     return;
   }
-  if (event->key() == Qt::Key_Escape) close();
+  if (mode_ == Mode::Windowed && event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  // An embedded show leaves the keys to the window it sits in.
+  QWidget::keyPressEvent(event);
 }
 
 void ShowWidget::changeEvent(QEvent* event) {
