@@ -79,6 +79,8 @@ constexpr Texts kTexts[] = {
     {ConfigText::LinesCheck, "Lines", "Lignes"},
     {ConfigText::FileOrderTitle, "Change SGF file order", "Modification de l'ordre des fichiers SGF"},
     {ConfigText::Sort, "Sort", "Trier"},
+    {ConfigText::PatternFilesFolder, "Your own files go in this folder, which is looked at first: ",
+     "Vos propres fichiers vont dans ce dossier, consulté en premier : "},
 };
 
 }  // namespace

@@ -75,6 +75,7 @@ enum class ConfigText {
   // File order dialog
   FileOrderTitle,
   Sort,
+  PatternFilesFolder,
 };
 
 // The text in the interface language (IsFrench), as UTF-8.

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "base/data_files.h"
 #include "config/qt/qt_text.h"
 
 namespace tenukiro {
@@ -80,7 +81,10 @@ void ColoursPageWidget::Choose(SettingId setting) {
 
 void ColoursPageWidget::OnCustom(bool checked) {
   if (page_.OnCustom(checked)) {
-    QMessageBox::information(this, QStringLiteral("Tenukiro"), QText(StringId::kPatternFilesMessage));
+    // An installed program's folder is not the user's to write: say where the user's own files go.
+    const QString explanation = QText(StringId::kPatternFilesMessage) + QStringLiteral("\n\n") +
+                                QText(ConfigText::PatternFilesFolder) + QUtf8(UserDataFolder());
+    QMessageBox::information(this, QStringLiteral("Tenukiro"), explanation);
   }
 }
 
