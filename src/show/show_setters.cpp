@@ -82,7 +82,7 @@ void CShowWnd::DropShownComment() {
   AnnotationState& state = record_->State();
   state.commentText = nullptr;
   state.commentCursor = nullptr;
-  if (state_ == ShowState::MorePages) state_ = ShowState::NextPosition;
+  if (timing_.state == ShowState::MorePages) timing_.state = ShowState::NextPosition;
 }
 
 }  // namespace tenukiro

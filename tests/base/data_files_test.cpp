@@ -74,7 +74,7 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-TEST(DataFiles, TheUsersDataFolderFollowsXdgDataHome) {
+TEST(UserDataFiles, TheUsersDataFolderFollowsXdgDataHome) {
   struct Case { const char* dataHome; const char* home; const char* folder; };
   for (const Case& c : {Case{"/data", "/home/u", "/data/tenukiro/"},
                         Case{nullptr, "/home/u", "/home/u/.local/share/tenukiro/"},
@@ -87,7 +87,7 @@ TEST(DataFiles, TheUsersDataFolderFollowsXdgDataHome) {
   }
 }
 
-TEST(DataFiles, AUsersFileComesFirstThenTheProgramsPlaces) {
+TEST(UserDataFiles, AUsersFileComesFirstThenTheProgramsPlaces) {
   const fs::path prefix = fs::temp_directory_path() / ("tenukiro-user-" + std::to_string(::getpid()));
   fs::create_directories(prefix / "bin");
   fs::create_directories(prefix / "share/tenukiro");
