@@ -6,6 +6,7 @@
 #include "assistant/assistant.h"
 #include "render/raster.h"
 #include "render/sphere_image_renderer.h"
+#include "support/flat_sphere.h"
 
 namespace tenukiro::testing {
 
@@ -20,22 +21,6 @@ inline constexpr Color kBalloon = Rgb(255, 255, 255);
 inline AssistantColours TestColours() {
   return AssistantColours{kBody, kIntern, kExternal, kOnomatopoeia, kText, kBalloon};
 }
-
-// Paints the ellipse inscribed in the image in the diffuse colour on the clear colour, without
-// shading: enough to see where the shaded look puts its images.
-class FlatSphere : public SphereImageRenderer {
- public:
-  bool RenderSphere(Raster& image, Color diffuse, Color clear, double, double) override {
-    const double w = image.width(), h = image.height();
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        const double dx = (2 * x + 1 - w) / w, dy = (2 * y + 1 - h) / h;
-        image.SetPixel(x, y, dx * dx + dy * dy < 1 ? diffuse : clear);
-      }
-    }
-    return true;
-  }
-};
 
 // The rows and columns where a colour occurs; empty (left > right) when nowhere.
 inline Rect ExtentOf(const Raster& raster, Color c, const Rect& within) {

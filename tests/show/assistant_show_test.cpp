@@ -10,26 +10,14 @@
 #include "fake_host.h"
 #include "show/show_window.h"
 #include "show/simulated_show.h"
+#include "support/flat_sphere.h"
 
 namespace tenukiro {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Paints the ellipse inscribed in the image, unshaded: stones and the assistant's images without GL.
-class FlatSphere : public SphereImageRenderer {
- public:
-  bool RenderSphere(Raster& image, Color diffuse, Color clear, double, double) override {
-    const double w = image.width(), h = image.height();
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        const double dx = (2 * x + 1 - w) / w, dy = (2 * y + 1 - h) / h;
-        image.SetPixel(x, y, dx * dx + dy * dy < 1 ? diffuse : clear);
-      }
-    }
-    return true;
-  }
-};
+using testing::FlatSphere;
 
 // Empty when the pictures agree, else where they first differ.
 std::string Difference(const Raster& incremental, const Raster& full) {
