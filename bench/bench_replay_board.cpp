@@ -44,8 +44,8 @@ bool IsSuicide(const Board& board, int colour, int column, int row) {
 // no such point is left; as long as the move records allow.
 Game RandomLegalGame(uint32_t seed, int size) {
   std::mt19937 random(seed);
-  GameContext context{static_cast<uint8_t>(size + 1), static_cast<uint8_t>(size + 1)};
-  Board board(context);
+  Board board;
+  board.ResetBoard(size + 1, size + 1);
   Game game;
   std::vector<Move> candidates;
   for (int i = 0; i < Board::kMaxMoves; ++i) {
@@ -82,7 +82,8 @@ struct CorpusGame {
 // The moves of one main line, as the show passes them on: off-board and occupied
 // points become passes, and no more than the records hold.
 Game MainLineMoves(const SgfNode* root, const GameContext& context) {
-  Board board(context);
+  Board board;
+  board.ResetBoard(context.columnsPlus1, context.rowsPlus1);
   Game moves;
   for (const SgfNode* node = root; node && board.MoveCount() < Board::kMaxMoves; node = node->FirstChild()) {
     const bool black = node->FindProperty(PROP_B) != nullptr;
@@ -135,14 +136,13 @@ void ReportMoves(benchmark::State& state, int64_t movesPerIteration) {
 // Whole 999-move games from the empty board; the reset between games is not timed.
 void BM_PlayMoveWholeGames(benchmark::State& state) {
   const std::vector<Game>& games = Games();
-  GameContext context;
-  Board board(context);
+  Board board;
   int64_t moves = 0;
   for (const Game& game : games) moves += static_cast<int64_t>(game.size());
   for (auto _ : state) {
     double seconds = 0;
     for (const Game& game : games) {
-      board.ResetBoard();
+      board.ResetBoard(Board::kDefaultSizePlus1, Board::kDefaultSizePlus1);
       const auto start = std::chrono::steady_clock::now();
       PlayMoves(board, game, 0, game.size());
       seconds += Seconds(std::chrono::steady_clock::now() - start);
@@ -159,14 +159,13 @@ BENCHMARK(BM_PlayMoveWholeGames)->UseManualTime()->Unit(benchmark::kMicrosecond)
 void BM_PlayMoveBand(benchmark::State& state) {
   const std::vector<Game>& games = Games();
   const size_t from = static_cast<size_t>(state.range(0)) * kBandLength;
-  GameContext context;
-  std::vector<Board> before(games.size(), Board(context));
+  std::vector<Board> before(games.size());
   int64_t moves = 0;
   for (size_t g = 0; g < games.size(); ++g) {
     PlayMoves(before[g], games[g], 0, from);
     moves += static_cast<int64_t>(std::min(games[g].size(), from + kBandLength) - from);
   }
-  Board board(context);
+  Board board;
   for (auto _ : state) {
     double seconds = 0;
     for (size_t g = 0; g < games.size(); ++g) {
@@ -189,7 +188,8 @@ void BM_PlayMoveCorpusMainLines(benchmark::State& state) {
   for (auto _ : state) {
     double seconds = 0;
     for (const CorpusGame& game : games) {
-      Board board(game.context);
+      Board board;
+      board.ResetBoard(game.context.columnsPlus1, game.context.rowsPlus1);
       const auto start = std::chrono::steady_clock::now();
       PlayMoves(board, game.moves, 0, game.moves.size());
       seconds += Seconds(std::chrono::steady_clock::now() - start);

@@ -1,11 +1,16 @@
 // Feeds arbitrary bytes as a record through everything the show does with it: the
 // annotation steps of every node in show order and the board drawing of each step,
-// incremental and in full. The first two bytes choose which display settings are on.
+// incremental and in full, checking the board's consistency after every step. The first
+// two bytes choose which display settings are on.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "render/board_renderer.h"
+#include "replay/board_diagram.h"
 #include "replay/loaded_record.h"
 #include "settings/settings_record.h"
 
@@ -39,6 +44,13 @@ void Draw(BoardRenderer& renderer, const LoadedRecord& record, const SettingsRec
   renderer.DrawFullFrame(canvas);
 }
 
+void CheckBoard(const Board& board, long step) {
+  const std::string error = board.CheckConsistency();
+  if (error.empty()) return;
+  std::fprintf(stderr, "board inconsistent after step %ld: %s\n%s", step, error.c_str(), DrawPosition(board).c_str());
+  std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -48,19 +60,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Raster raster(96, 72);
   BoardRenderer renderer(settings);
   const auto position = [&] { return ShownPosition{record.GetBoard(), record.State(), record.Annotations()}; };
+  CheckBoard(record.GetBoard(), 0);
   renderer.RefreshDisplayGrid(position());
   Draw(renderer, record, settings, raster);
-  for (long step = 0; step < kMaxSteps; ++step) {
+  for (long step = 1; step <= kMaxSteps; ++step) {
     const LoadedRecord::Step next = record.NextStep();
     if (next.kind == LoadedRecord::StepKind::End) break;
     if (next.kind == LoadedRecord::StepKind::NewGame) {
       record.ApplyStep(next);
+      CheckBoard(record.GetBoard(), step);
       renderer.RefreshDisplayGrid(position());
       Draw(renderer, record, settings, raster);
       continue;
     }
     renderer.CommitDisplay();
     record.ApplyStep(next);
+    CheckBoard(record.GetBoard(), step);
     Canvas canvas(raster);
     renderer.RedrawChanged(canvas, position());
   }

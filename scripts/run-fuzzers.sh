@@ -10,8 +10,11 @@ for harness in "$build"/fuzz/fuzz_*; do
   work=$(mktemp -d)
   mkdir -p "$work/corpus"
   echo "fuzzing $(basename "$harness") for ${seconds}s"
+  # Hand-made seeds of a harness sit in fuzz/seeds/<harness>/.
+  seeds=(fuzz/seeds/"$(basename "$harness")")
+  [ -d "${seeds[0]}" ] || seeds=()
   ASAN_OPTIONS=detect_leaks=1 "$harness" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
-    -artifact_prefix="$work/" "$work/corpus" "$corpus_dir" >"$work/log" 2>&1 || {
+    -artifact_prefix="$work/" "$work/corpus" "$corpus_dir" "${seeds[@]}" >"$work/log" 2>&1 || {
       tail -n 60 "$work/log"; echo "fuzzer $(basename "$harness") failed; artifacts in $work" >&2; exit 1; }
   tail -n 2 "$work/log"
   rm -rf "$work"

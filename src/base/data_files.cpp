@@ -1,17 +1,43 @@
 #include "base/data_files.h"
 
+#include <array>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tenukiro {
+namespace {
+
+bool IsFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
 
 std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
-  const std::string beside = programDirectory + name;
-  const std::string installed = programDirectory + "../share/tenukiro/" + name;
+  // <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of
+  // it as XScreenSaver's hack, one level deeper.
+  static constexpr std::array<const char*, 3> kFolders = {"", "../share/tenukiro/", "../../share/tenukiro/"};
   std::error_code error;
-  if (!std::filesystem::is_regular_file(beside, error) && std::filesystem::is_regular_file(installed, error)) {
-    return installed;
+  for (const char* folder : kFolders) {
+    const std::string path = programDirectory + folder + name;
+    if (std::filesystem::is_regular_file(path, error)) return path;
   }
-  return beside;
+  return programDirectory + name;
+}
+
+std::string UserDataFolder() {
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/tenukiro/";
+  const char* home = std::getenv("HOME");
+  if (home && home[0] != '\0') return std::string(home) + "/.local/share/tenukiro/";
+  return {};
+}
+
+std::string UserFilePath(const std::string& programDirectory, const std::string& name) {
+  const std::string folder = UserDataFolder();
+  if (!folder.empty() && IsFile(folder + name)) return folder + name;
+  return DataFilePath(programDirectory, name);
 }
 
 }  // namespace tenukiro

@@ -28,6 +28,8 @@ struct BoardLayout {
   Rect CellImageRect(int x, int y) const;
   // The rectangle handed to the assistant.
   Rect AssistantArea() const;
+
+  friend bool operator==(const BoardLayout&, const BoardLayout&) = default;
 };
 
 // Stone radii above this are cut down: no raster holds even one such cell, and every point

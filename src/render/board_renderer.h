@@ -22,6 +22,7 @@ class BoardRenderer {
                          SphereImageRenderer* sphere = nullptr, BoardSurroundings* surroundings = nullptr);
 
   void SetLayout(const BoardLayout& layout) { layout_ = layout; }
+  void SetSurroundings(BoardSurroundings* surroundings) { surroundings_ = surroundings; }
   const BoardLayout& Layout() const { return layout_; }
 
   // The whole display from the position, as at the start of a game.

@@ -24,6 +24,11 @@ void Canvas::IntersectClipRect(const Rect& r) { clip_.Intersect(r); }
 
 void Canvas::ResetClip() { clip_.Reset(raster_->Bounds()); }
 
+void Canvas::SetClip(const ClipRegion& region) {
+  clip_ = region;
+  clip_.Intersect(raster_->Bounds());
+}
+
 void Canvas::PaintSpan(int y, long long x0, long long x1, Color c) {
   const int from = static_cast<int>(std::max<long long>(x0, clip_.box().left));
   const int to = static_cast<int>(std::min<long long>(x1, clip_.box().right));

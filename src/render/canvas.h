@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "render/geometry.h"
 #include "render/raster.h"
 #include "render/span_shapes.h"
+#include "render/text_encoding.h"
 
 namespace tenukiro {
 
@@ -65,6 +67,8 @@ class Canvas {
   void IntersectClipRect(const Rect& r);
   void ResetClip();
   const ClipRegion& clip() const { return clip_; }
+  // Puts back a region taken from clip() earlier.
+  void SetClip(const ClipRegion& region);
 
   void FillRect(const Rect& r, Color c);
   // Rectangle of the client area grown by one pixel, pen and brush both c, as a screen clear draws it:
@@ -95,6 +99,9 @@ class Canvas {
   void SetBkColor(Color c) { bkColor_ = c; }
   void SetBkMode(BkMode mode) { bkMode_ = mode; }
   void SetTextAlign(TextAlign align) { textAlign_ = align; }
+  // How the text bytes given to the calls below are read (the record's charset).
+  void SetTextEncoding(const TextEncoding& encoding) { encoding_ = encoding; }
+  const TextEncoding& textEncoding() const { return encoding_; }
   // Spreads extra pixels over the break characters (spaces) of the text drawn and measured next,
   // breakCount of them: extra / breakCount each, the remainder one by one to the first ones.
   // (0, 0) switches it off again.
@@ -105,6 +112,9 @@ class Canvas {
   // Draws text with its reference point at (x, y); glyphs are grey-scale coverage blended onto the
   // background (the background colour in opaque mode, the pixels beneath in transparent mode).
   void TextOut(int x, int y, std::string_view text);
+  // The pixels TextOut(x, y, text) would change: its opaque background and every glyph's bitmap,
+  // which may reach past the advance widths.
+  Rect TextOutBounds(int x, int y, std::string_view text) const;
   // The same, clipped to clip as well (ExtTextOut with ETO_CLIPPED).
   void TextOutClipped(int x, int y, const Rect& clip, std::string_view text);
   // DrawTextA for the formats kDtLeft, kDtCenter, kDtWordBreak, kDtNoClip and kDtCalcRect: lines end
@@ -123,6 +133,10 @@ class Canvas {
 
   int TextWidth(std::u32string_view text) const;
   void DrawTextLine(int left, int top, std::u32string_view text, bool justify);
+  long long TextOutLeft(int x, std::u32string_view text) const;
+  // Calls fn with the pen position and glyph of every character of a line that starts at left.
+  void ForEachPlacedGlyph(long long left, std::u32string_view text,
+                          const std::function<void(long long, const Glyph&)>& fn) const;
   void BlendGlyph(int penX, int baseline, const Glyph& glyph);
   int JustificationAt(int breakIndex) const;
 
@@ -134,6 +148,7 @@ class Canvas {
   Color bkColor_ = Rgb(255, 255, 255);
   BkMode bkMode_ = BkMode::kOpaque;
   TextAlign textAlign_ = TextAlign::kLeftTop;
+  TextEncoding encoding_;
   int justifyExtra_ = 0;
   int justifyBreaks_ = 0;
 };

@@ -1,7 +1,7 @@
 #include <climits>
+#include <functional>
 
 #include "render/canvas.h"
-#include "render/text_decode.h"
 
 namespace tenukiro {
 namespace {
@@ -38,7 +38,7 @@ int Canvas::TextWidth(std::u32string_view text) const {
 }
 
 Size Canvas::GetTextExtent(std::string_view text) const {
-  return Size{TextWidth(DecodeText(text)), font_.empty() ? 0 : font_.height()};
+  return Size{TextWidth(DecodeText(text, encoding_)), font_.empty() ? 0 : font_.height()};
 }
 
 void Canvas::BlendGlyph(int penX, int baseline, const Glyph& glyph) {
@@ -64,6 +64,17 @@ void Canvas::BlendGlyph(int penX, int baseline, const Glyph& glyph) {
   }
 }
 
+void Canvas::ForEachPlacedGlyph(long long left, std::u32string_view text,
+                                const std::function<void(long long, const Glyph&)>& fn) const {
+  long long pen = left;
+  int breaks = 0;
+  font_.ForEachGlyph(text, [&](char32_t code, const Glyph& glyph) {
+    fn(pen, glyph);
+    pen += glyph.advance;
+    if (code == kBreakChar) pen += JustificationAt(breaks++);
+  });
+}
+
 void Canvas::DrawTextLine(int left, int top, std::u32string_view text, bool justify) {
   if (font_.empty()) return;
   const int savedExtra = justifyExtra_;
@@ -71,22 +82,39 @@ void Canvas::DrawTextLine(int left, int top, std::u32string_view text, bool just
   if (!justify) SetTextJustification(0, 0);
   if (bkMode_ == BkMode::kOpaque) FillRect(RectAt(left, top, TextWidth(text), font_.height()), bkColor_);
   const int baseline = static_cast<int>(std::clamp<long long>(static_cast<long long>(top) + font_.ascent(), INT_MIN, INT_MAX));
-  long long pen = left;
-  int breaks = 0;
-  font_.ForEachGlyph(text, [&](char32_t code, const Glyph& glyph) {
+  ForEachPlacedGlyph(left, text, [&](long long pen, const Glyph& glyph) {
     if (pen > INT_MIN && pen < INT_MAX) BlendGlyph(static_cast<int>(pen), baseline, glyph);
-    pen += glyph.advance;
-    if (code == kBreakChar) pen += JustificationAt(breaks++);
   });
   justifyExtra_ = savedExtra;
   justifyBreaks_ = savedBreaks;
 }
 
+long long Canvas::TextOutLeft(int x, std::u32string_view text) const {
+  return textAlign_ == TextAlign::kCenterTop ? static_cast<long long>(x) - TextWidth(text) / 2 : x;
+}
+
 void Canvas::TextOut(int x, int y, std::string_view text) {
-  const std::u32string codes = DecodeText(text);
-  long long left = x;
-  if (textAlign_ == TextAlign::kCenterTop) left -= TextWidth(codes) / 2;
-  DrawTextLine(static_cast<int>(std::clamp<long long>(left, INT_MIN, INT_MAX)), y, codes, true);
+  const std::u32string codes = DecodeText(text, encoding_);
+  DrawTextLine(static_cast<int>(std::clamp<long long>(TextOutLeft(x, codes), INT_MIN, INT_MAX)), y, codes, true);
+}
+
+Rect Canvas::TextOutBounds(int x, int y, std::string_view text) const {
+  if (font_.empty()) return {};
+  const std::u32string codes = DecodeText(text, encoding_);
+  const long long left = std::clamp<long long>(TextOutLeft(x, codes), INT_MIN, INT_MAX);
+  long long box[4] = {LLONG_MAX, LLONG_MAX, LLONG_MIN, LLONG_MIN};
+  const auto add = [&box](long long l, long long t, long long r, long long b) {
+    if (l >= r || t >= b) return;
+    box[0] = std::min(box[0], l), box[1] = std::min(box[1], t), box[2] = std::max(box[2], r), box[3] = std::max(box[3], b);
+  };
+  if (bkMode_ == BkMode::kOpaque) add(left, y, left + TextWidth(codes), static_cast<long long>(y) + font_.height());
+  const long long baseline = static_cast<long long>(y) + font_.ascent();
+  ForEachPlacedGlyph(left, codes, [&](long long pen, const Glyph& glyph) {
+    add(pen + glyph.left, baseline - glyph.top, pen + glyph.left + glyph.width, baseline - glyph.top + glyph.rows);
+  });
+  if (box[0] >= box[2]) return {};
+  const auto clamp = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
+  return Rect{clamp(box[0]), clamp(box[1]), clamp(box[2]), clamp(box[3])};
 }
 
 void Canvas::TextOutClipped(int x, int y, const Rect& clip, std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/data_files.h"
 #include "render/bmp.h"
 #include "render/smooth_rim.h"
 #include "settings/other_values.h"
@@ -12,8 +13,8 @@ namespace {
 // The scene's ambient light for stones, in tenths.
 constexpr double kStoneAmbientLevel = 2.0;
 
-std::string InFolder(const std::string& folder, const std::string& name) {
-  return name.starts_with('/') ? name : folder + name;
+std::string PatternPath(const std::string& programDirectory, const std::string& name) {
+  return name.starts_with('/') ? name : UserFilePath(programDirectory, name);
 }
 
 // Copies the bitmap into dst: pixel for pixel when the sizes agree, else by halftone scaling.
@@ -77,9 +78,9 @@ CellImages SphereImages(const SettingsRecord& settings, int R, SphereImageRender
 }  // namespace
 
 PatternPaths PatternPathsFor(const Profile& profile, const std::string& programDirectory) {
-  return PatternPaths{InFolder(programDirectory, PatternFileName(profile, PatternFile::Background)),
-                      InFolder(programDirectory, PatternFileName(profile, PatternFile::BlackStones)),
-                      InFolder(programDirectory, PatternFileName(profile, PatternFile::WhiteStones))};
+  return PatternPaths{PatternPath(programDirectory, PatternFileName(profile, PatternFile::Background)),
+                      PatternPath(programDirectory, PatternFileName(profile, PatternFile::BlackStones)),
+                      PatternPath(programDirectory, PatternFileName(profile, PatternFile::WhiteStones))};
 }
 
 bool MakeSphereStone(CellImage& target, int R, Color stone, const SettingsRecord& settings,

@@ -23,7 +23,8 @@ struct CellImages {
 // than the screen, and the flat look draws it without the memory.
 inline constexpr int kMaxCellImageSide = 2049;
 
-// The pattern bitmaps: profile names, relative to the program folder unless absolute.
+// The pattern bitmaps: the profile's names as they are when absolute, else looked for in the
+// user's data folder, beside the program and in the installed data folder, in that order.
 struct PatternPaths {
   std::string background;
   std::string blackStones;

@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "render/canvas.h"
-#include "render/text_decode.h"
 
 namespace tenukiro {
 namespace {
@@ -72,7 +71,7 @@ class LineBreaker {
 }  // namespace
 
 int Canvas::DrawText(std::string_view text, Rect& rect, unsigned format) {
-  const std::u32string codes = DecodeText(text);
+  const std::u32string codes = DecodeText(text, encoding_);
   std::vector<long long> offsets(1, 0);
   font_.ForEachGlyph(codes, [&](char32_t, const Glyph& glyph) { offsets.push_back(offsets.back() + glyph.advance); });
   offsets.resize(codes.size() + 1, offsets.back());

@@ -9,12 +9,20 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
 #include "render/font_match.h"
 
 namespace tenukiro {
+
+namespace {
+// A face at this height that has a glyph for the code point, for characters the chosen face lacks
+// (CJK in Liberation Sans): fontconfig picks it. Null when no installed font has one. Called with
+// the registry locked.
+SizedFace* FallbackFace(char32_t code, int height);
+}  // namespace
 
 // One face file at one pixel height, with the glyphs rendered so far.
 class SizedFace {
@@ -31,6 +39,7 @@ class SizedFace {
   Glyph Render(char32_t code) const;
 
   FT_Face face_;
+  int height_;
   std::string family_;
   FT_F26Dot6 charSize_ = 0;
   int ascent_ = 0;
@@ -48,6 +57,10 @@ struct FontRegistry {
   std::map<std::tuple<std::string, int, bool>, std::optional<FontFile>> matches;
   std::map<std::pair<std::string, int>, FT_Face> faces;
   std::map<std::tuple<std::string, int, int>, std::shared_ptr<SizedFace>> sizes;
+  // Fonts found for characters the chosen faces lack, tried in turn before fontconfig is asked,
+  // and the characters no font has.
+  std::vector<FontFile> fallbacks;
+  std::set<char32_t> uncovered;
 
   static FontRegistry& Get() {
     static FontRegistry* registry = new FontRegistry;
@@ -67,7 +80,50 @@ struct FontRegistry {
     faces[key] = face;
     return face;
   }
+
+  // The face of a file at a height, made once and kept while the cache allows.
+  std::shared_ptr<SizedFace> Sized(const FontFile& file, FT_Face face, int height) {
+    const auto key = std::make_tuple(file.path, file.index, height);
+    auto sized = sizes.find(key);
+    if (sized == sizes.end()) {
+      // Fonts already made keep their sizes alive; the cache only forgets them.
+      if (sizes.size() >= kMaxSizes) sizes.clear();
+      sized = sizes.emplace(key, std::make_shared<SizedFace>(face, file.family, height)).first;
+    }
+    return sized->second;
+  }
+
+  FT_Face FallbackFile(char32_t code, FontFile& found) {
+    for (const FontFile& file : fallbacks) {
+      FT_Face face = Face(file);
+      if (face && FT_Get_Char_Index(face, code) != 0) {
+        found = file;
+        return face;
+      }
+    }
+    if (uncovered.count(code) != 0) return nullptr;
+    if (auto file = MatchFontWithChar(code)) {
+      FT_Face face = Face(*file);
+      if (face && FT_Get_Char_Index(face, code) != 0) {
+        fallbacks.push_back(*file);
+        found = *file;
+        return face;
+      }
+    }
+    if (uncovered.size() >= kMaxUncovered) uncovered.clear();
+    uncovered.insert(code);
+    return nullptr;
+  }
+
+  static constexpr std::size_t kMaxUncovered = 4096;
 };
+
+SizedFace* FallbackFace(char32_t code, int height) {
+  FontRegistry& registry = FontRegistry::Get();
+  FontFile file;
+  FT_Face face = registry.FallbackFile(code, file);
+  return face ? registry.Sized(file, face, height).get() : nullptr;
+}
 
 // The design units of ascent and descent that a Windows font height spans.
 std::pair<long, long> WinMetrics(FT_Face face) {
@@ -78,7 +134,8 @@ std::pair<long, long> WinMetrics(FT_Face face) {
 
 }  // namespace
 
-SizedFace::SizedFace(FT_Face face, std::string family, int height) : face_(face), family_(std::move(family)) {
+SizedFace::SizedFace(FT_Face face, std::string family, int height)
+    : face_(face), height_(height), family_(std::move(family)) {
   auto [ascent, descent] = WinMetrics(face);
   const long units = std::max(1L, ascent + descent);
   charSize_ = static_cast<FT_F26Dot6>(std::lround(64.0 * height * face->units_per_EM / units));
@@ -95,6 +152,10 @@ Glyph SizedFace::Render(char32_t code) const {
   Glyph glyph;
   if (FT_Set_Char_Size(face_, 0, charSize_, 72, 72) != 0) return glyph;
   const FT_UInt index = FT_Get_Char_Index(face_, code);
+  // Below U+00A0 a missing glyph is a control character or a hole in Windows-1252: nothing to find.
+  if (index == 0 && code >= 0xA0) {
+    if (SizedFace* fallback = FallbackFace(code, height_); fallback && fallback != this) return fallback->Render(code);
+  }
   if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
   FT_GlyphSlot slot = face_->glyph;
   glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
@@ -125,14 +186,7 @@ Font::Font(std::string_view faceName, int height, int weight, bool italic)
   if (!match->second) return;
   FT_Face face = registry.Face(*match->second);
   if (!face) return;
-  const auto sizeKey = std::make_tuple(match->second->path, match->second->index, height_);
-  auto sized = registry.sizes.find(sizeKey);
-  if (sized == registry.sizes.end()) {
-    // Fonts already made keep their sizes alive; the cache only forgets them.
-    if (registry.sizes.size() >= FontRegistry::kMaxSizes) registry.sizes.clear();
-    sized = registry.sizes.emplace(sizeKey, std::make_shared<SizedFace>(face, match->second->family, height_)).first;
-  }
-  face_ = sized->second;
+  face_ = registry.Sized(*match->second, face, height_);
 }
 
 int Font::ascent() const { return face_ ? face_->ascent() : 0; }

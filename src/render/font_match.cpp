@@ -58,6 +58,29 @@ std::optional<FontFile> MatchFamily(const std::string& family, int weight, bool 
 
 }  // namespace
 
+std::optional<FontFile> MatchFontWithChar(char32_t code) {
+  if (!FcInit()) return std::nullopt;
+  FcPattern* pattern = FcPatternCreate();
+  FcCharSet* chars = FcCharSetCreate();
+  FcCharSetAddChar(chars, code);
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
+  FcPatternAddCharSet(pattern, FC_CHARSET, chars);
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* font = FcFontMatch(nullptr, pattern, &result);
+  std::optional<FontFile> found;
+  FcCharSet* has = nullptr;
+  if (font && FcPatternGetCharSet(font, FC_CHARSET, 0, &has) == FcResultMatch && FcCharSetHasChar(has, code)) {
+    found = Describe(font);
+  }
+  if (font) FcPatternDestroy(font);
+  FcCharSetDestroy(chars);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
 std::optional<FontFile> MatchFont(std::string_view faceName, int weight, bool italic) {
   if (!FcInit()) return std::nullopt;
   const std::vector<std::string> candidates = Candidates(faceName);

@@ -18,4 +18,7 @@ struct FontFile {
 // is checked; a missing narrow face falls back to the normal one, then to any sans-serif face.
 std::optional<FontFile> MatchFont(std::string_view faceName, int weight, bool italic);
 
+// A sans-serif font that has a glyph for the code point, as fontconfig ranks them.
+std::optional<FontFile> MatchFontWithChar(char32_t code);
+
 }  // namespace tenukiro

@@ -8,8 +8,9 @@ class InfoBlockMetrics {
   virtual ~InfoBlockMetrics() = default;
   // Number of information lines; each takes one grid pitch.
   virtual int LineCount() const = 0;
-  // Pixel width of the widest line, written with a font of the given height.
-  virtual int MaxWidth(int fontHeight) const = 0;
+  // Pixel width of the widest line, for stone radius R given as R - 1 (the lines' font height
+  // follows from it).
+  virtual int MaxWidth(int rMinus1) const = 0;
 };
 
 // No game information: the block takes no room.

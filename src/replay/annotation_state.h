@@ -49,10 +49,13 @@ struct AnnotationState {
   int32_t nodeDuration = 0;
   int32_t commentLineTime = 0;
   int32_t nextWait = 0;
+  // Time already spent on the position's earlier poses while its comment is shown.
+  int32_t elapsed = 0;
 
-  // The node's comment and where its next page starts; null without a comment.
-  const char* commentText = nullptr;
-  const char* commentCursor = nullptr;
+  // The node's comment and where its next page starts; null without a comment. Writing a page
+  // turns the line feeds it meets into carriage returns in the record's text.
+  char* commentText = nullptr;
+  char* commentCursor = nullptr;
 
   char poseCode[11] = "FFFFFFFFFF";
   int32_t assistantDx = 0;

@@ -23,13 +23,6 @@ int StoneColourOf(uint16_t word) {
 
 }  // namespace
 
-Board::Board(const GameContext& context) : context_(&context) { ResetBoard(); }
-
-void Board::TakeSize() {
-  columnsPlus1_ = std::clamp<int>(context_->columnsPlus1, 1, kMaxSizePlus1);
-  rowsPlus1_ = std::clamp<int>(context_->rowsPlus1, 1, kMaxSizePlus1);
-}
-
 void Board::ResetMoveRecords() {
   for (int m = 0; m < kMoveRecords; ++m) {
     moves_[m] = MoveRecord{0, 0, 0, static_cast<int16_t>(m), static_cast<int16_t>(m), {}, 0};
@@ -39,8 +32,9 @@ void Board::ResetMoveRecords() {
   moves_[0].colour = kWhite;
 }
 
-void Board::ResetBoard() {
-  TakeSize();
+void Board::ResetBoard(int columnsPlus1, int rowsPlus1) {
+  columnsPlus1_ = std::clamp(columnsPlus1, 1, kMaxSizePlus1);
+  rowsPlus1_ = std::clamp(rowsPlus1, 1, kMaxSizePlus1);
   for (int column = 0; column < kGridSide; ++column) {
     for (int row = 0; row < kGridSide; ++row) {
       grid_[Index(column, row)] = IsPlayable(column, row) ? kPointEmpty : kPointBorder;
@@ -63,17 +57,12 @@ void Board::RebuildChains() {
   };
   std::array<Stone, kGridPoints> stones;
   int count = 0;
-  TakeSize();
-  // Stones only ever stand on playable points of the former size. Walking the
-  // whole grid rather than the new area leaves none outside a smaller board, and
-  // a stone the new size puts off the board is dropped, not recorded.
-  for (int column = 0; column < kGridSide; ++column) {
-    for (int row = 0; row < kGridSide; ++row) {
+  // SetPointWord keeps stones off the border, so only playable points can hold one.
+  for (int column = 1; column < columnsPlus1_; ++column) {
+    for (int row = 1; row < rowsPlus1_; ++row) {
       uint16_t& word = grid_[Index(column, row)];
-      const int colour = StoneColourOf(word);
-      const bool playable = IsPlayable(column, row);
-      if (colour != 0 && playable) stones[count++] = {colour, column, row};
-      word = (word & ~(kStoneBits | kPointEmpty | kPointBorder)) | (playable ? kPointEmpty : kPointBorder);
+      if (const int colour = StoneColourOf(word)) stones[count++] = {colour, column, row};
+      word = (word & ~(kStoneBits | kPointEmpty | kPointBorder)) | kPointEmpty;
     }
   }
   ClearHistory();

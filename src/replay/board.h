@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "replay/point_word.h"
-#include "sgf/game_context.h"
 
 namespace tenukiro {
 
@@ -24,6 +24,7 @@ class Board {
   static constexpr int kGridPoints = kGridSide * kGridSide;
   // Size plus one is clamped to this so that every neighbour stays in the grid.
   static constexpr int kMaxSizePlus1 = kGridSide - 1;
+  static constexpr int kDefaultSizePlus1 = 20;
   // Moves occupy records 1..kMaxMoves; record 0 is never played.
   static constexpr int kMaxMoves = 999;
   static constexpr int kMoveRecords = 1001;
@@ -32,17 +33,23 @@ class Board {
   // Neighbour directions, in the order every neighbour loop uses.
   static constexpr int kLeft = 0, kUp = 1, kDown = 2, kRight = 3;
 
-  // The Board reads its size from context at ResetBoard and RebuildChains;
-  // context must outlive the Board (and every copy of it).
-  explicit Board(const GameContext& context);
+  // An empty 19 x 19 board.
+  Board() { ResetBoard(kDefaultSizePlus1, kDefaultSizePlus1); }
 
-  // Takes the size from the context and empties the board and its history.
-  void ResetBoard();
+  // Empties the board and its history and gives it a size. Both values are the
+  // size plus one, clamped to 1..kMaxSizePlus1.
+  void ResetBoard(int columnsPlus1, int rowsPlus1);
 
   // Re-derives the history from the stones standing on the grid: every stone
   // becomes a setup stone, numbered 1 up in column-major order. Call it after
   // writing stones with SetPointWord and before playing any further move.
   void RebuildChains();
+
+  // Recomputes every point, chain, stone list and liberty count from the colours
+  // on the grid and compares them with what the incremental updates left.
+  // Returns an empty string when all agree, else a message that names the first
+  // broken rule and where it broke.
+  std::string CheckConsistency() const;
 
   // False only for a playable point that is not empty; no ko rule, and suicide
   // is left to PlayMove.
@@ -130,7 +137,6 @@ class Board {
   }
   static bool ValidRecord(int index) { return index >= 0 && index < kMoveRecords; }
 
-  void TakeSize();
   void ClearHistory();
   void ResetMoveRecords();
   int PointOf(int move) const { return Index(moves_[move].column, moves_[move].row); }
@@ -147,7 +153,6 @@ class Board {
   int MergeChains(int chain, int played);
   int SharedLiberties(int walked, int other) const;
 
-  const GameContext* context_;
   int columnsPlus1_ = 0;
   int rowsPlus1_ = 0;
   int moveCount_ = 0;

@@ -64,7 +64,7 @@ class LoadedRecord {
   GameContext context_;
   SgfText text_;
   SgfCollection collection_;
-  Board board_{context_};
+  Board board_;
   AnnotationState state_;
   PositionAnnotations annotations_;
 };

@@ -49,20 +49,25 @@ void PositionAnnotations::ReplayToNode(const SgfNode* target) {
   }
 }
 
-void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
-  collection_.GetBoardSize();
-  board_.ResetBoard();
-  state_.firstNumber = 1;
-  state_.numberingOffset = 1;
-  state_.lastMoveMarkSuppressed = false;
-
+std::vector<std::string_view> RecordOptionValues(const SgfNode& root) {
   std::vector<std::string_view> options;
-  if (const SgfProperty* op = root->FindProperty(PROP_OP)) {
+  if (const SgfProperty* op = root.FindProperty(PROP_OP)) {
     for (const SgfValue* value : op->Values()) {
       if (value->Text()) options.emplace_back(value->Text());
     }
   }
-  settings_.ApplyRecordOptions(options);
+  return options;
+}
+
+void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
+  // A game tree without a size keeps the size of the one before it.
+  collection_.GetBoardSize();
+  board_.ResetBoard(collection_.Context().columnsPlus1, collection_.Context().rowsPlus1);
+  state_.firstNumber = 1;
+  state_.numberingOffset = 1;
+  state_.lastMoveMarkSuppressed = false;
+
+  settings_.ApplyRecordOptions(RecordOptionValues(*root));
 
   state_.gameInfo = GameInfoTexts{LookupGameInfo(PROP_EV), LookupGameInfo(PROP_DT), LookupGameInfo(PROP_PB),
                                   LookupGameInfo(PROP_BR), LookupGameInfo(PROP_PW), LookupGameInfo(PROP_WR),
@@ -88,6 +93,7 @@ void PositionAnnotations::ApplyTiming(const SgfNode& node) {
   state_.nodeDuration = duration;
   state_.commentLineTime = line;
   state_.nextWait = duration;
+  state_.elapsed = 0;
 }
 
 void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
@@ -264,7 +270,7 @@ void PositionAnnotations::ApplyMoveNumber(const SgfNode& node) {
 
 void PositionAnnotations::ApplyComment(const SgfNode& node) {
   const SgfProperty* c = settings_.On(Comment) ? PropertyWithValues(node, PROP_C) : nullptr;
-  state_.commentText = c ? c->FirstValue()->Text() : nullptr;
+  state_.commentText = c ? c->FirstValue()->MutableText() : nullptr;
   state_.commentCursor = state_.commentText;
 }
 

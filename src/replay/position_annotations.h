@@ -1,11 +1,17 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "replay/annotation_state.h"
 #include "replay/board.h"
 #include "settings/settings_record.h"
 #include "sgf/sgf_collection.h"
 
 namespace tenukiro {
+
+// The texts of a game root's OP values, in order (none without OP).
+std::vector<std::string_view> RecordOptionValues(const SgfNode& root);
 
 // The steps that turn one node into what the show draws and how long it waits:
 // timing, assistant poses, setup stones, the move, the view, marks and labels,

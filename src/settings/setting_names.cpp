@@ -1,5 +1,6 @@
 #include "settings/setting_names.h"
 
+#include <algorithm>
 #include <array>
 
 #include "settings/setting_table.h"
@@ -35,17 +36,21 @@ bool IsCustomColourName(std::string_view name) {
 
 }  // namespace
 
-bool IsProfileValueName(std::string_view name) {
-  static constexpr std::array<std::string_view, 8> kOtherValues = {
-      "NumOfFile",  "MouseThreshold",  "PasswordDelay",    "LastPage",
-      "InitialDir", "BackgroundImage", "BlackStonesImage", "WhiteStonesImage"};
-  for (std::string_view other : kOtherValues) {
-    if (name == other) return true;
+ProfileValueKind KindOfProfileValue(std::string_view name) {
+  static constexpr std::array<std::string_view, 4> kOtherNumbers = {"NumOfFile", "MouseThreshold", "PasswordDelay",
+                                                                    "LastPage"};
+  static constexpr std::array<std::string_view, 4> kOtherTexts = {"InitialDir", "BackgroundImage", "BlackStonesImage",
+                                                                  "WhiteStonesImage"};
+  if (std::find(kOtherNumbers.begin(), kOtherNumbers.end(), name) != kOtherNumbers.end()) {
+    return ProfileValueKind::Number;
   }
-  if (name.starts_with("File") && IsDecimalIndex(name.substr(4), 100000)) return true;
-  if (IsColourComponentName(name) || IsCustomColourName(name)) return true;
+  if (std::find(kOtherTexts.begin(), kOtherTexts.end(), name) != kOtherTexts.end()) return ProfileValueKind::Text;
+  if (name.starts_with("File") && IsDecimalIndex(name.substr(4), 100000)) return ProfileValueKind::Text;
+  if (IsColourComponentName(name) || IsCustomColourName(name)) return ProfileValueKind::Number;
   const auto id = FindSettingByName(name);
-  return id && InfoOf(*id).kind != SettingKind::Color;
+  return id && InfoOf(*id).kind != SettingKind::Color ? ProfileValueKind::Number : ProfileValueKind::Unknown;
 }
+
+bool IsProfileValueName(std::string_view name) { return KindOfProfileValue(name) != ProfileValueKind::Unknown; }
 
 }  // namespace tenukiro

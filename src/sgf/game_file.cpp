@@ -9,6 +9,7 @@
 #include <new>
 
 #include "base/random_source.h"
+#include "sgf/utf16_text.h"
 
 namespace tenukiro {
 namespace {
@@ -29,7 +30,8 @@ class FileDescriptor {
   int fd_;
 };
 
-// Reads straight into the buffer the parser will use, so the file is never copied.
+// Reads straight into the buffer the parser will use, so the file is never copied (only a UTF-16
+// file is turned into UTF-8).
 bool ReadRegularFile(const std::string& path, SgfText& text) {
   const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) return false;
@@ -46,7 +48,8 @@ bool ReadRegularFile(const std::string& path, SgfText& text) {
     if (got == 0) break;  // the file shrank while being read
     done += static_cast<size_t>(got);
   }
-  text = SgfText(std::move(buffer), done);
+  TextBuffer read = Utf16ToUtf8(TextBuffer{std::move(buffer), done});
+  text = SgfText(std::move(read.bytes), read.size);
   return true;
 }
 

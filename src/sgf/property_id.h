@@ -41,6 +41,7 @@ inline constexpr PropertyId PROP_MT = MakePropertyId("MT");
 inline constexpr PropertyId PROP_XA = MakePropertyId("XA");
 inline constexpr PropertyId PROP_XO = MakePropertyId("XO");
 inline constexpr PropertyId PROP_OP = MakePropertyId("OP");
+inline constexpr PropertyId PROP_CA = MakePropertyId("CA");
 // One-letter aliases of old files, read as MA and LB.
 inline constexpr PropertyId PROP_M = MakePropertyId("M");
 inline constexpr PropertyId PROP_L = MakePropertyId("L");

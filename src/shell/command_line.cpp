@@ -24,6 +24,22 @@ int64_t LeadingDecimal(std::string_view text, size_t i) {
   return negative ? -value : value;
 }
 
+bool IsDecimal(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where the switch letter is: after the switch character, and a second '-' or '/'.
+size_t LetterPosition(std::string_view text) {
+  size_t i = 1;
+  if (i < text.size() && (text[i] == '-' || text[i] == '/')) ++i;
+  return i;
+}
+
+char SwitchLetter(std::string_view text) {
+  const size_t i = LetterPosition(text);
+  return i < text.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(text[i]))) : '\0';
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::string_view text) {
@@ -32,10 +48,9 @@ CommandLine ParseCommandLine(std::string_view text) {
     result.mode = RunMode::Configure;
     return result;
   }
-  size_t i = 1;
-  if (i < text.size() && (text[i] == '-' || text[i] == '/')) ++i;
+  size_t i = LetterPosition(text);
   if (i >= text.size()) return result;
-  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+  const char letter = SwitchLetter(text);
   ++i;
   switch (letter) {
     case 'P':
@@ -64,6 +79,17 @@ CommandLine ParseCommandLine(std::string_view text) {
       break;
   }
   return result;
+}
+
+size_t SwitchArgumentCount(std::span<const char* const> arguments) {
+  if (arguments.empty()) return 0;
+  const std::string_view first = arguments[0];
+  const char letter = SwitchLetter(first);
+  const bool numberFollows = arguments.size() > 1;
+  if (letter == 'S') return numberFollows && IsDecimal(arguments[1]) ? 2 : 1;
+  if (letter != 'P' && letter != 'L' && letter != 'C' && letter != 'A') return 1;
+  const bool switchEndsAtLetter = SkipBlanksAndColons(first, LetterPosition(first) + 1) == first.size();
+  return switchEndsAtLetter && numberFollows ? 2 : 1;
 }
 
 std::string JoinArguments(int argc, const char* const* argv) {

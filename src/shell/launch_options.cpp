@@ -1,17 +1,205 @@
 #include "shell/launch_options.h"
 
 #include <charconv>
+#include <cstddef>
+#include <span>
 #include <string_view>
+
+#include "settings/profile.h"
+#include "settings/setting_names.h"
 
 namespace tenukiro {
 namespace {
 
-// XScreenSaver passes its options with one dash or two.
-bool IsOption(std::string_view arg, std::string_view name) {
+// The one reader of numbers: the whole text in the given base, nothing else around it.
+template <typename Number>
+std::optional<Number> ReadNumber(std::string_view text, int base = 10) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// How an option's argument is read, and what is said when it is missing or bad.
+enum class ArgumentKind {
+  None,
+  File,
+  Folder,
+  Size,
+  Count,       // a number from 0 up: steps, milliseconds
+  Seed,
+  WindowId,
+  HostWindow,  // not on the command line: $XSCREENSAVER_WINDOW, when set
+  Setting,
+};
+
+bool TakesNextArgument(ArgumentKind kind) { return kind != ArgumentKind::None && kind != ArgumentKind::HostWindow; }
+
+// An argument as read: the field its kind fills.
+struct Argument {
+  std::string_view text;
+  std::pair<int, int> size;
+  long count = 0;
+  uint32_t seed = 0;
+  std::optional<uint64_t> window;
+  std::pair<std::string, std::string> setting;
+};
+
+bool ReadSetting(std::string_view text, Argument& out) {
+  const size_t equals = text.find('=');
+  if (equals == std::string_view::npos || equals == 0) return false;
+  out.setting = {std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
+  return true;
+}
+
+bool ReadArgument(ArgumentKind kind, std::string_view text, Argument& out) {
+  out.text = text;
+  switch (kind) {
+    case ArgumentKind::None:
+    case ArgumentKind::File:
+    case ArgumentKind::Folder:
+      return true;
+    case ArgumentKind::Size: {
+      const auto size = ParseSizeText(std::string(text));
+      if (size) out.size = *size;
+      return size.has_value();
+    }
+    case ArgumentKind::Count: {
+      const auto count = ReadNumber<long>(text);
+      if (count) out.count = *count;
+      return count && *count >= 0;
+    }
+    case ArgumentKind::Seed: {
+      const auto seed = ReadNumber<uint32_t>(text);
+      if (seed) out.seed = *seed;
+      return seed.has_value();
+    }
+    case ArgumentKind::WindowId:
+      out.window = ParseWindowId(std::string(text));
+      return out.window.has_value();
+    case ArgumentKind::HostWindow:
+      // Unset or empty: the root window.
+      if (text.empty()) return true;
+      out.window = ParseWindowId(std::string(text));
+      return out.window.has_value();
+    case ArgumentKind::Setting:
+      return ReadSetting(text, out);
+  }
+  return false;
+}
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string MissingMessage(ArgumentKind kind, std::string_view option) {
+  switch (kind) {
+    case ArgumentKind::File:
+      return "missing file after " + Quoted(option);
+    case ArgumentKind::Folder:
+      return "missing folder after " + Quoted(option);
+    case ArgumentKind::Size:
+      return "missing WxH after " + Quoted(option);
+    case ArgumentKind::Count:
+      return Quoted(option) + " needs a number";
+    case ArgumentKind::Seed:
+      return "missing number after " + Quoted(option);
+    case ArgumentKind::WindowId:
+      return "missing window id after " + Quoted(option);
+    case ArgumentKind::Setting:
+      return Quoted(option) + " needs Name=Value";
+    case ArgumentKind::None:
+    case ArgumentKind::HostWindow:
+      break;
+  }
+  return {};
+}
+
+std::string BadMessage(ArgumentKind kind, std::string_view option, std::string_view value) {
+  switch (kind) {
+    case ArgumentKind::Size:
+      return "bad size " + Quoted(value);
+    case ArgumentKind::Count:
+    case ArgumentKind::Setting:
+      return MissingMessage(kind, option) + ", not " + Quoted(value);
+    case ArgumentKind::Seed:
+      return "bad seed " + Quoted(value);
+    case ArgumentKind::WindowId:
+      return "bad window id " + Quoted(value);
+    case ArgumentKind::HostWindow:
+      return "bad $XSCREENSAVER_WINDOW " + Quoted(value);
+    case ArgumentKind::None:
+    case ArgumentKind::File:
+    case ArgumentKind::Folder:
+      break;
+  }
+  return {};
+}
+
+// XScreenSaver passes its options with one dash or two; ours are spelt exactly.
+enum class Spelling { Exact, OneOrTwoDashes };
+
+struct Option {
+  std::string_view name;
+  Spelling spelling;
+  ArgumentKind argument;
+  void (*apply)(LaunchOptions&, const Argument&);
+  bool endsParsing = false;  // what follows is not read
+};
+
+using Action = LaunchOptions::Action;
+
+constexpr Option kOptions[] = {
+    {"--help", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
+     true},
+    {"-h", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
+     true},
+    {"--version", Spelling::Exact, ArgumentKind::None,
+     [](LaunchOptions& o, const Argument&) { o.action = Action::Version; }, true},
+    {"root", Spelling::OneOrTwoDashes, ArgumentKind::HostWindow,
+     [](LaunchOptions& o, const Argument& a) { o.xscreensaverTarget = PreviewTarget{a.window}; }},
+    {"window-id", Spelling::OneOrTwoDashes, ArgumentKind::WindowId,
+     [](LaunchOptions& o, const Argument& a) { o.xscreensaverTarget = PreviewTarget{a.window}; }},
+    {"--window", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.inWindow = true; }},
+    {"--replay", Spelling::Exact, ArgumentKind::File,
+     [](LaunchOptions& o, const Argument& a) {
+       o.action = Action::Replay;
+       o.replayPath = a.text;
+     }},
+    {"--render", Spelling::Exact, ArgumentKind::File,
+     [](LaunchOptions& o, const Argument& a) {
+       o.action = Action::Render;
+       o.renderOutput = a.text;
+     }},
+    {"--frames", Spelling::Exact, ArgumentKind::Folder,
+     [](LaunchOptions& o, const Argument& a) {
+       o.action = Action::Frames;
+       o.framesFolder = a.text;
+     }},
+    {"--size", Spelling::Exact, ArgumentKind::Size, [](LaunchOptions& o, const Argument& a) { o.renderSize = a.size; }},
+    {"--screen", Spelling::Exact, ArgumentKind::Size,
+     [](LaunchOptions& o, const Argument& a) { o.screenSize = a.size; }},
+    {"--step", Spelling::Exact, ArgumentKind::Count,
+     [](LaunchOptions& o, const Argument& a) { o.renderStep = a.count; }},
+    {"--at", Spelling::Exact, ArgumentKind::Count, [](LaunchOptions& o, const Argument& a) { o.renderAt = a.count; }},
+    {"--until", Spelling::Exact, ArgumentKind::Count,
+     [](LaunchOptions& o, const Argument& a) { o.renderUntil = a.count; }},
+    {"--seed", Spelling::Exact, ArgumentKind::Seed, [](LaunchOptions& o, const Argument& a) { o.seed = a.seed; }},
+    {"--set", Spelling::Exact, ArgumentKind::Setting,
+     [](LaunchOptions& o, const Argument& a) { o.settingOverrides.push_back(a.setting); }},
+};
+
+bool Matches(const Option& option, std::string_view arg) {
+  if (option.spelling == Spelling::Exact) return arg == option.name;
   if (arg.starts_with("--")) arg.remove_prefix(2);
   else if (arg.starts_with("-")) arg.remove_prefix(1);
   else return false;
-  return arg == name;
+  return arg == option.name;
+}
+
+const Option* FindOption(std::string_view arg) {
+  for (const Option& option : kOptions) {
+    if (Matches(option, arg)) return &option;
+  }
+  return nullptr;
 }
 
 // "--word" with a name longer than one letter and not ours; "--s" stays a
@@ -22,37 +210,31 @@ bool IsUnknownLongOption(std::string_view arg) {
 
 LaunchOptions Fail(std::string message) {
   LaunchOptions options;
-  options.action = LaunchOptions::Action::Error;
+  options.action = Action::Error;
   options.error = std::move(message);
   return options;
 }
 
-bool ParseSetting(std::string_view text, std::pair<std::string, std::string>& out) {
-  const size_t equals = text.find('=');
-  if (equals == std::string_view::npos || equals == 0) return false;
-  out = {std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
-  return true;
-}
-
-bool ParseCount(std::string_view text, long& out) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return error == std::errc() && end == text.data() + text.size() && out >= 0;
-}
-
-bool ParseSide(std::string_view text, int& out) {
-  if (text.empty() || text.size() > 9) return false;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return error == std::errc() && end == text.data() + text.size() && out >= 0;
+// A setting must be known, and a number setting's value must read as a number.
+std::optional<std::string> CheckSettings(const std::vector<std::pair<std::string, std::string>>& settings) {
+  for (const auto& [name, value] : settings) {
+    const ProfileValueKind kind = KindOfProfileValue(name);
+    if (kind == ProfileValueKind::Unknown) return "unknown setting " + Quoted(name);
+    if (kind == ProfileValueKind::Number && !ParseProfileInt(value)) {
+      return "setting " + Quoted(name) + " needs a number, not " + Quoted(value);
+    }
+  }
+  return std::nullopt;
 }
 
 // --render with --step snapshots one record; with --at, and --frames, run the show
 // on the records given (none: the profile's list).
 LaunchOptions FinishRender(LaunchOptions options, const std::vector<const char*>& switches) {
-  const bool frames = options.action == LaunchOptions::Action::Frames;
+  const bool frames = options.action == Action::Frames;
   const char* name = frames ? "'--frames'" : "'--render'";
   if (!options.renderSize) return Fail(std::string(name) + " needs '--size WxH'");
   if (frames && options.renderUntil <= 0) return Fail("'--frames' needs '--until MS'");
-  if (options.stepGiven && (options.renderAt || frames)) return Fail("'--step' does not go with '--at' or '--frames'");
+  if (options.renderStep && (options.renderAt || frames)) return Fail("'--step' does not go with '--at' or '--frames'");
   if (frames || options.renderAt) {
     options.renderFiles.assign(switches.begin() + 1, switches.end());
     return options;
@@ -62,6 +244,29 @@ LaunchOptions FinishRender(LaunchOptions options, const std::vector<const char*>
                                     : "unexpected '" + std::string(switches[2]) + "' after '--render'");
   }
   options.replayPath = switches[1];
+  options.renderStep = options.renderStep.value_or(0);
+  return options;
+}
+
+// What is left after the options: the Windows-style switch and the records.
+LaunchOptions FinishSwitches(LaunchOptions options, const std::vector<const char*>& switches) {
+  if (options.action == Action::Render || options.action == Action::Frames) {
+    return FinishRender(std::move(options), switches);
+  }
+  if (options.action == Action::Replay) {
+    if (switches.size() > 1) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
+    return options;
+  }
+  // XScreenSaver's hosts take no Windows-style switch: every argument names records.
+  if (options.xscreensaverTarget || options.inWindow) {
+    options.commandLine.mode = RunMode::Preview;
+    options.renderFiles.assign(switches.begin() + 1, switches.end());
+    return options;
+  }
+  const size_t switchEnd = 1 + SwitchArgumentCount(std::span(switches).subspan(1));
+  options.commandLine = ParseCommandLine(JoinArguments(static_cast<int>(switchEnd), switches.data()));
+  if (options.commandLine.mode == RunMode::Unset) return Fail("unknown switch '" + std::string(switches[1]) + "'");
+  options.renderFiles.assign(switches.begin() + static_cast<std::ptrdiff_t>(switchEnd), switches.end());
   return options;
 }
 
@@ -70,10 +275,15 @@ LaunchOptions FinishRender(LaunchOptions options, const std::vector<const char*>
 std::optional<std::pair<int, int>> ParseSizeText(const std::string& text) {
   const size_t x = text.find('x');
   if (x == std::string::npos) return std::nullopt;
-  std::pair<int, int> size;
   const std::string_view view = text;
-  if (!ParseSide(view.substr(0, x), size.first) || !ParseSide(view.substr(x + 1), size.second)) return std::nullopt;
-  return size;
+  const auto side = [](std::string_view digits) -> std::optional<int> {
+    if (digits.size() > 9) return std::nullopt;
+    const auto value = ReadNumber<int>(digits);
+    return value && *value >= 0 ? value : std::nullopt;
+  };
+  const auto width = side(view.substr(0, x)), height = side(view.substr(x + 1));
+  if (!width || !height) return std::nullopt;
+  return std::pair{*width, *height};
 }
 
 std::optional<uint64_t> ParseWindowId(const std::string& text) {
@@ -83,21 +293,20 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
     digits.remove_prefix(2);
     base = 16;
   }
-  if (digits.empty()) return std::nullopt;
-  uint64_t value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  return value;
+  return ReadNumber<uint64_t>(digits, base);
 }
 
 std::string UsageText() {
-  return "usage: tenukiro [/s | /p ID | /l ID | /c[:ID] | /a ID] [-root | -window-id ID] [--window]\n"
+  return "usage: tenukiro [/s | /p ID | /l ID] [FILE|FOLDER...]\n"
+         "       tenukiro [-root | -window-id ID | --window] [FILE|FOLDER...]\n"
+         "       tenukiro [/c[:ID] | /a ID]\n"
          "       tenukiro --replay FILE\n"
          "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n"
          "       tenukiro --render OUT.png --size WxH [--screen WxH] --at MS [FILE...]\n"
          "       tenukiro --frames DIR --size WxH [--screen WxH] --until MS [FILE...]\n"
          "       tenukiro --help | --version\n"
-         "each form also takes --seed N and --set Name=Value (repeatable)\n";
+         "each form also takes --seed N and --set Name=Value (repeatable); records given\n"
+         "replace the profile's list for this run, a FOLDER standing for every .sgf file under it\n";
 }
 
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow) {
@@ -105,94 +314,26 @@ LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char
   std::vector<const char*> switches = {argc > 0 ? argv[0] : "tenukiro"};
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--help" || arg == "-h") {
-      options.action = LaunchOptions::Action::Help;
-      return options;
-    } else if (arg == "--version") {
-      options.action = LaunchOptions::Action::Version;
-      return options;
-    } else if (IsOption(arg, "root")) {
-      PreviewTarget target;
-      if (xscreensaverWindow && *xscreensaverWindow) {
-        target.window = ParseWindowId(xscreensaverWindow);
-        if (!target.window) return Fail(std::string("bad $XSCREENSAVER_WINDOW '") + xscreensaverWindow + "'");
-      }
-      options.xscreensaverTarget = target;
-    } else if (IsOption(arg, "window-id")) {
-      if (!hasValue) return Fail("missing window id after '" + std::string(arg) + "'");
-      const auto window = ParseWindowId(argv[++i]);
-      if (!window) return Fail(std::string("bad window id '") + argv[i] + "'");
-      options.xscreensaverTarget = PreviewTarget{window};
-    } else if (arg == "--replay") {
-      if (!hasValue) return Fail("missing file after '--replay'");
-      options.action = LaunchOptions::Action::Replay;
-      options.replayPath = argv[++i];
-    } else if (arg == "--render") {
-      if (!hasValue) return Fail("missing file after '--render'");
-      options.action = LaunchOptions::Action::Render;
-      options.renderOutput = argv[++i];
-    } else if (arg == "--size" || arg == "--screen") {
-      if (!hasValue) return Fail("missing WxH after '" + std::string(arg) + "'");
-      const auto size = ParseSizeText(argv[++i]);
-      if (!size) return Fail(std::string("bad size '") + argv[i] + "'");
-      (arg == "--size" ? options.renderSize : options.screenSize) = size;
-    } else if (arg == "--frames") {
-      if (!hasValue) return Fail("missing folder after '--frames'");
-      options.action = LaunchOptions::Action::Frames;
-      options.framesFolder = argv[++i];
-    } else if (arg == "--step" || arg == "--at" || arg == "--until") {
-      long value = 0;
-      if (!hasValue || !ParseCount(argv[i + 1], value)) {
-        return Fail("'" + std::string(arg) + "' needs a number" +
-                    std::string(hasValue ? ", not '" + std::string(argv[i + 1]) + "'" : ""));
-      }
-      ++i;
-      if (arg == "--step") {
-        options.renderStep = value;
-        options.stepGiven = true;
-      } else if (arg == "--at") {
-        options.renderAt = value;
-      } else {
-        options.renderUntil = value;
-      }
-    } else if (arg == "--window") {
-      options.inWindow = true;
-    } else if (arg == "--seed") {
-      if (!hasValue) return Fail("missing number after '--seed'");
-      uint32_t seed = 0;
-      const std::string_view text = argv[++i];
-      const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-      if (error != std::errc() || end != text.data() + text.size()) return Fail("bad seed '" + std::string(text) + "'");
-      options.seed = seed;
-    } else if (arg == "--set") {
-      std::pair<std::string, std::string> setting;
-      if (!hasValue || !ParseSetting(argv[i + 1], setting)) {
-        return Fail("'--set' needs Name=Value" + std::string(hasValue ? ", not '" + std::string(argv[i + 1]) + "'" : ""));
-      }
-      ++i;
-      options.settingOverrides.push_back(std::move(setting));
-    } else if (IsUnknownLongOption(arg)) {
-      return Fail("unknown option '" + std::string(arg) + "'");
-    } else {
+    const Option* option = FindOption(arg);
+    if (!option) {
+      if (IsUnknownLongOption(arg)) return Fail("unknown option " + Quoted(arg));
       switches.push_back(argv[i]);
+      continue;
     }
+    std::string_view value;
+    if (option->argument == ArgumentKind::HostWindow && xscreensaverWindow) value = xscreensaverWindow;
+    if (TakesNextArgument(option->argument)) {
+      if (i + 1 == argc) return Fail(MissingMessage(option->argument, arg));
+      value = argv[++i];
+    }
+    Argument argument;
+    if (!ReadArgument(option->argument, value, argument)) return Fail(BadMessage(option->argument, arg, value));
+    option->apply(options, argument);
+    if (option->endsParsing) return options;
   }
-
-  const bool noSwitches = switches.size() == 1;
-  if (options.action == LaunchOptions::Action::Render || options.action == LaunchOptions::Action::Frames) {
-    return FinishRender(std::move(options), switches);
-  }
-  if (options.action == LaunchOptions::Action::Replay) {
-    if (!noSwitches) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
-    return options;
-  }
-  if (noSwitches && (options.xscreensaverTarget || options.inWindow)) {
-    options.commandLine.mode = RunMode::Preview;
-    return options;
-  }
-  options.commandLine = ParseCommandLine(JoinArguments(static_cast<int>(switches.size()), switches.data()));
-  if (options.commandLine.mode == RunMode::Unset) return Fail("unknown switch '" + std::string(switches[1]) + "'");
+  options = FinishSwitches(std::move(options), switches);
+  if (options.action == Action::Error) return options;
+  if (auto error = CheckSettings(options.settingOverrides)) return Fail(*error);
   return options;
 }
 

@@ -30,17 +30,20 @@ struct LaunchOptions {
   std::string renderOutput;                          // --render OUT.png
   std::optional<std::pair<int, int>> renderSize;     // --size WxH: the client area
   std::optional<std::pair<int, int>> screenSize;     // --screen WxH
-  long renderStep = 0;                               // --step N
-  bool stepGiven = false;
+  std::optional<long> renderStep;                    // --step N; a snapshot without it: 0
   std::optional<long> renderAt;                      // --at MS: the show's picture at that time
   std::string framesFolder;                          // --frames DIR
   long renderUntil = 0;                              // --until MS
-  std::vector<std::string> renderFiles;              // the records of --render --at and --frames
+  // The records (files or folders) named after the switches, in place of the profile's
+  // list: for every show mode, --render --at and --frames.
+  std::vector<std::string> renderFiles;
   std::optional<uint32_t> seed;
   std::vector<std::pair<std::string, std::string>> settingOverrides;  // --set Name=Value, in order
 };
 
-// `xscreensaverWindow` is the value of $XSCREENSAVER_WINDOW, or null.
+// Reads the arguments by a table of options, each with the kind of argument it takes
+// and what it sets. Settings given with --set must be known, and number settings must
+// be given numbers. `xscreensaverWindow` is the value of $XSCREENSAVER_WINDOW, or null.
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow);
 
 // "WxH" with two decimal numbers of at most 9 digits; nothing when malformed.

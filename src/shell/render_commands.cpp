@@ -7,7 +7,8 @@
 #include <ostream>
 
 #include "render/png.h"
-#include "render/snapshot.h"
+#include "shell/record_check.h"
+#include "show/snapshot.h"
 #include "show/simulated_show.h"
 #include "sphere/process_sphere_renderer.h"
 
@@ -30,7 +31,7 @@ int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, cons
   request.clientWidth = options.renderSize->first;
   request.clientHeight = options.renderSize->second;
   request.screenWidth = options.screenSize ? options.screenSize->first : 0;
-  request.step = options.renderStep;
+  request.step = options.renderStep.value_or(0);
   const Raster frame = RenderSnapshotFile(options.replayPath, settings, request,
                                           PatternPathsFor(profile, programDirectory), ProcessSphereRenderer());
   if (frame.empty()) {
@@ -40,18 +41,8 @@ int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, cons
   return WritePicture(frame, options.renderOutput, err);
 }
 
-// The records named on the command line take the place of the profile's list.
-void OverrideFileList(const LaunchOptions& options, OverriddenProfile& profile) {
-  if (options.renderFiles.empty()) return;
-  profile.Override("NumOfFile", std::to_string(options.renderFiles.size()));
-  for (size_t i = 0; i < options.renderFiles.size(); ++i) {
-    profile.Override("File" + std::to_string(i), options.renderFiles[i]);
-  }
-}
-
-int RunShow(const LaunchOptions& options, Profile& stored, const std::string& programDirectory, std::ostream& err) {
-  OverriddenProfile profile(stored);
-  OverrideFileList(options, profile);
+int RunShow(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
+            std::ostream& err) {
   const Size client{options.renderSize->first, options.renderSize->second};
   const Size screen = options.screenSize ? Size{options.screenSize->first, options.screenSize->second} : client;
   if (Raster(client.width, client.height).empty()) {
@@ -77,11 +68,13 @@ int RunShow(const LaunchOptions& options, Profile& stored, const std::string& pr
 
 }  // namespace
 
-int RunRenderCommand(const LaunchOptions& options, Profile& profile, const std::string& programDirectory,
+int RunRenderCommand(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
                      std::ostream& err) {
   if (options.action == LaunchOptions::Action::Render && !options.renderAt) {
+    WarnAboutUnreadableRecords(std::span(&options.replayPath, 1), false, err);
     return RenderSnapshotPng(options, profile, programDirectory, err);
   }
+  WarnAboutUnreadableRecords(options.renderFiles, true, err);
   return RunShow(options, profile, programDirectory, err);
 }
 

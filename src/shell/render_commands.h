@@ -12,7 +12,7 @@ namespace tenukiro {
 // picture at a time) and --frames (one PNG per visible change of the show). The
 // show runs on a simulated clock, so the same seed gives the same pictures.
 // Returns the exit status.
-int RunRenderCommand(const LaunchOptions& options, Profile& profile, const std::string& programDirectory,
+int RunRenderCommand(const LaunchOptions& options, const Profile& profile, const std::string& programDirectory,
                      std::ostream& err);
 
 }  // namespace tenukiro

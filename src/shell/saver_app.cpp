@@ -5,11 +5,22 @@
 #include "base/data_files.h"
 #include "base/language.h"
 #include "base/random_source.h"
+#include "base/string_table.h"
 #include "replay/replay_json.h"
-#include "settings/setting_names.h"
+#include "shell/record_check.h"
 #include "shell/render_commands.h"
 
 namespace tenukiro {
+namespace {
+
+// The records named on the command line take the place of the profile's list.
+void OverrideFileList(const std::vector<std::string>& records, OverriddenProfile& profile) {
+  if (records.empty()) return;
+  profile.Override("NumOfFile", std::to_string(records.size()));
+  for (size_t i = 0; i < records.size(); ++i) profile.Override("File" + std::to_string(i), records[i]);
+}
+
+}  // namespace
 
 std::string DirectoryOf(const std::string& programPath) {
   const size_t slash = programPath.rfind('/');
@@ -17,7 +28,7 @@ std::string DirectoryOf(const std::string& programPath) {
 }
 
 std::string HelpFilePathFor(const std::string& programDirectory, bool french) {
-  return DataFilePath(programDirectory, std::string(french ? "Tenukfra" : "Tenukeng") + ".html");
+  return DataFilePath(programDirectory, std::string(LoadString(StringId::kHelpFileName, french)) + ".html");
 }
 
 void CSaverApp::DetectLanguage() {
@@ -47,18 +58,14 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
     case LaunchOptions::Action::Frames:
       break;
   }
-  for (const auto& [name, value] : options.settingOverrides) {
-    if (!IsProfileValueName(name)) {
-      err << "tenukiro: unknown setting '" << name << "'\n" << UsageText();
-      return 2;
-    }
-  }
   if (options.seed) SeedRandom(*options.seed, true);
 
   const std::unique_ptr<Profile> stored = platform_.OpenProfile("Tenukiro");
   OverriddenProfile profile(*stored);
   for (const auto& [name, value] : options.settingOverrides) profile.Override(name, value);
+  OverrideFileList(options.renderFiles, profile);
   if (options.action == LaunchOptions::Action::Replay) {
+    WarnAboutUnreadableRecords(std::span(&options.replayPath, 1), false, err);
     SettingsRecord settings = ReadShowSettings(profile);
     WriteReplayJson(options.replayPath, settings, out);
     return out ? 0 : 1;
@@ -68,7 +75,6 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   }
   return Dispatch(options, profile);
 }
-
 
 int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
   if (options.inWindow) return platform_.RunInWindow(profile);

@@ -4,6 +4,12 @@
 
 namespace tenukiro {
 
+FileList::FileList(std::vector<std::string> entries, int stepBudget)
+    : walker_(std::move(entries)), stepBudget_(stepBudget) {
+  while (paths_.empty() && !walker_.Done()) Grow();
+  Grow();
+}
+
 const std::string& FileList::Current() const {
   static const std::string kNone;
   return paths_.empty() ? kNone : paths_[cursor_];
@@ -14,6 +20,18 @@ void FileList::Advance(int entries) {
   cursor_ = static_cast<int>((cursor_ + static_cast<long long>(entries)) % Count());
 }
 
-void FileList::Next(bool random) { Advance(random ? RandomInt(Count()) : 1); }
+void FileList::Next(bool random) {
+  if (random) {
+    Advance(RandomInt(Count()));
+    return;
+  }
+  // The next record may still lie in a folder not yet read.
+  while (cursor_ + 1 == Count() && !walker_.Done()) Grow();
+  Advance(1);
+}
+
+void FileList::Grow() {
+  if (!walker_.Done()) walker_.Walk(stepBudget_, paths_);
+}
 
 }  // namespace tenukiro

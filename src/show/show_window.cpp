@@ -20,7 +20,8 @@ CShowWnd::CShowWnd(const Profile& profile, ShowHost& host, std::string programDi
       programDirectory_(std::move(programDirectory)),
       settings_(ReadShowSettings(profile)),
       files_(ReadFileList(profile)),
-      board_(settings_, PatternPathsFor(profile, programDirectory_), spheres) {
+      board_(settings_, PatternPathsFor(profile, programDirectory_), spheres, &surroundings_),
+      surroundings_(settings_, board_, gameInfo_, spheres) {
   if (!files_.Empty() && settings_.Registry(RandomAccess) == 1) files_.Advance(RandomInt(files_.Count()));
 }
 
@@ -37,23 +38,42 @@ std::string CShowWnd::CurrentRecordPath() const {
 }
 
 void CShowWnd::LoadCurrentRecord() {
-  SgfArena memory = LoadedRecord::Recycle(std::move(record_));
-  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_, std::move(memory));
+  ReleaseRecord();
+  record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_, std::move(spareMemory_));
+  surroundings_.Show(record_.get(), &timing_);
+  timing_.state = ShowState::NextPosition;
+  TakeGameInfo();
   TakeNodeTiming();
   if (settings_.On(RandomColors)) RandomizeColours(settings_);
   RefreshDisplayGrid();
 }
 
+void CShowWnd::ReleaseRecord() {
+  surroundings_.Show(nullptr, nullptr);
+  // The tree's memory waits for the next record: refilling its pages is cheaper than faulting in fresh ones.
+  if (record_) spareMemory_ = LoadedRecord::Recycle(std::move(record_));
+}
+
+// The node steps set the wait; they set the state only while the assistant steps through poses.
+// Taken before the position is drawn, whose comment page then adjusts both.
 void CShowWnd::TakeNodeTiming() {
-  nextWait_ = record_->State().nextWait;
-  state_ = record_->State().showState;
+  timing_.nextWait = record_->State().nextWait;
+  if (settings_.On(Assistant)) timing_.state = record_->State().showState;
+}
+
+// Every replay from a game root looks the texts up again: a variation may hold its own.
+void CShowWnd::TakeGameInfo() {
+  textEncoding_ = TextEncoding::OfGame(record_->Collection().CurrentRoot());
+  gameInfo_.SetInfo(record_->State().gameInfo, textEncoding_);
 }
 
 void CShowWnd::OnTimer() {
-  switch (state_) {
+  switch (timing_.state) {
     case ShowState::NextPosition:
-    case ShowState::MorePages:
       StepNextPosition();
+      break;
+    case ShowState::MorePages:
+      StepMorePages();
       break;
     case ShowState::NextPose:
       StepNextPose();
@@ -68,19 +88,23 @@ void CShowWnd::OnTimer() {
       StepAfterTransition();
       break;
   }
-  SetShowTimer(nextWait_);
+  SetShowTimer(timing_.nextWait);
+  // Folders in the list are read a step per tick, after the tick's drawing.
+  files_.Grow();
 }
 
 void CShowWnd::StepNextPosition() {
   const LoadedRecord::Step step = record_->NextStep();
   switch (step.kind) {
     case LoadedRecord::StepKind::End:
-      nextWait_ = kEndTick;
+      timing_.nextWait = kEndTick;
       endCounter_ = 0;
-      state_ = ShowState::EndWait;
+      timing_.state = ShowState::EndWait;
       return;
     case LoadedRecord::StepKind::NewGame:
       record_->ApplyStep(step);
+      TakeGameInfo();
+      TakeNodeTiming();
       ComputeLayout();
       if (settings_.On(RandomColors)) RandomizeColours(settings_);
       RefreshDisplayGrid();
@@ -90,6 +114,7 @@ void CShowWnd::StepNextPosition() {
     case LoadedRecord::StepKind::FirstChild:
       board_.CommitDisplay();
       record_->ApplyStep(step);
+      TakeNodeTiming();
       RedrawChanged();
       break;
     case LoadedRecord::StepKind::Jump: {
@@ -99,12 +124,13 @@ void CShowWnd::StepNextPosition() {
       const bool randomBefore = settings_.On(RandomColors);
       if (randomBefore) settings_.SaveEffectiveColours();
       record_->ApplyStep(step);
+      TakeGameInfo();
+      TakeNodeTiming();
       if (settings_.On(RandomColors)) settings_.RestoreEffectiveColours();
       RedrawChanged();
       break;
     }
   }
-  TakeNodeTiming();
 }
 
 void CShowWnd::StepNextPose() {
@@ -112,15 +138,24 @@ void CShowWnd::StepNextPose() {
   AnnotationState& state = record_->State();
   PositionAnnotations& annotations = record_->Annotations();
   const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
+  // A value without a duration of its own keeps the wait as it stands.
+  state.nextWait = timing_.nextWait;
   if (!text || std::char_traits<char>::length(text) < 10) {
     annotations.ResetScriptValue();
   } else {
     annotations.ReadScriptValue(text);
   }
+  timing_.nextWait = state.nextWait;
   if (state.currentXa) state.currentXa = state.currentXa->Next();
-  if (state.currentXa == state.firstXa) state.showState = ShowState::NextPosition;
+  if (state.currentXa == state.firstXa) timing_.state = ShowState::NextPosition;
   RedrawChanged();
-  TakeNodeTiming();
+}
+
+void CShowWnd::StepMorePages() {
+  Canvas canvas = SurfaceCanvas();
+  std::vector<Rect> changed;
+  surroundings_.DrawNextPage(canvas, changed);
+  for (const Rect& rect : changed) host_.Present(rect);
 }
 
 void CShowWnd::StepEndWait() {
@@ -130,10 +165,10 @@ void CShowWnd::StepEndWait() {
   transitionTime_ = ((settings_.Effective(SplashDelay) + kExtraTransitionMs) / 100) * 100;
   if (transitionTime_ != 0) {
     transitionCounter_ = 0;
-    state_ = ShowState::Transition;
+    timing_.state = ShowState::Transition;
   } else {
     afterCounter_ = 0;
-    state_ = ShowState::AfterTransition;
+    timing_.state = ShowState::AfterTransition;
   }
 }
 
@@ -142,14 +177,14 @@ void CShowWnd::StepTransition() {
   transitionCounter_ += kEndTick;
   if (transitionCounter_ <= transitionTime_) return;
   afterCounter_ = 0;
-  state_ = ShowState::AfterTransition;
+  timing_.state = ShowState::AfterTransition;
 }
 
 void CShowWnd::StepAfterTransition() {
   if (afterCounter_ == 0) ClearScreen();
   afterCounter_ += kEndTick;
   if (afterCounter_ <= settings_.Effective(AfterSplashDelay)) return;
-  record_.reset();
+  ReleaseRecord();
   if (!files_.Empty()) files_.Next(settings_.Effective(RandomAccess) == 1);
   LoadCurrentRecord();
   kx_ = RandomInt(21);
@@ -171,7 +206,7 @@ void CShowWnd::OnPaint() {
     return;
   }
   ComputeLayout();
-  switch (state_) {
+  switch (timing_.state) {
     case ShowState::NextPosition:
     case ShowState::NextPose:
     case ShowState::MorePages:
@@ -187,10 +222,14 @@ void CShowWnd::OnPaint() {
       DrawTransitionScreen();
       break;
   }
-  SetShowTimer(nextWait_);
+  SetShowTimer(timing_.nextWait);
 }
 
-Canvas CShowWnd::SurfaceCanvas() { return Canvas(host_.Surface()); }
+Canvas CShowWnd::SurfaceCanvas() {
+  Canvas canvas(host_.Surface());
+  canvas.SetTextEncoding(textEncoding_);
+  return canvas;
+}
 
 void CShowWnd::PresentAll() {
   const Size client = host_.ClientSize();
@@ -236,7 +275,7 @@ void CShowWnd::ComputeLayout() {
   inputs.view = record_->State().view;
   inputs.kx = kx_;
   inputs.ky = ky_;
-  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, NoInfoBlock(), board_.Layout()));
+  board_.SetLayout(tenukiro::ComputeLayout(settings_, inputs, gameInfo_, board_.Layout()));
 }
 
 void CShowWnd::DrawFullFrame() {
@@ -252,15 +291,15 @@ void CShowWnd::RedrawChanged() {
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {
   record_->Annotations().ReplayToNode(node);
+  TakeGameInfo();
   TakeNodeTiming();
   RefreshDisplayGrid();
 }
 
 void CShowWnd::SetFileList(const std::vector<std::string>& files) {
-  const bool countChanged = static_cast<int>(files.size()) != files_.Count();
+  const bool countChanged = static_cast<int>(files.size()) != files_.EntryCount();
   files_ = FileList(files);
   if (!countChanged) return;
-  record_.reset();
   LoadCurrentRecord();
   OnPaint();
 }
@@ -281,17 +320,6 @@ void CShowWnd::SetSgfPriority(int32_t value) {
     } else {
       RandomizeColours(settings_);
     }
-  }
-  OnPaint();
-}
-
-void CShowWnd::SetSetting(SettingId id, int32_t value) {
-  settings_.SetRegistryValue(id, value);
-  const bool positionTime = id == CommonPositionTime || id == CommentPageTime || id == CommentLineTime ||
-                            id == FinalPositionTime;
-  if (positionTime) {
-    SetShowTimer(100);
-    return;
   }
   OnPaint();
 }

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "assistant/game_info.h"
+#include "assistant/page_timing.h"
+#include "assistant/show_surroundings.h"
 #include "render/board_renderer.h"
 #include "render/canvas.h"
 #include "render/sphere_image_renderer.h"
@@ -44,9 +47,12 @@ class CShowWnd {
   void SetFileList(const std::vector<std::string>& files);
   void SetRandomAccess(int32_t value);
   void SetSgfPriority(int32_t value);
-  // Any other setting, by its profile meaning (times in milliseconds): the record's
-  // own options keep precedence; the four position times re-arm the timer, the
-  // rest redraw the window.
+  // Any other setting, by its profile meaning (times in milliseconds), the random-colour
+  // switch included. The profile copy changes; the value in effect too unless the
+  // record sets it itself. Then it shows: the four position times re-arm the timer at
+  // 100 ms; radius and offsets redraw when the layout changed; Indices and Assistant
+  // replay the position; the rest redraw. Only the five times take a value equal to
+  // the one they hold.
   void SetSetting(SettingId id, int32_t value);
   // Arms the timer when the interval differs from the one it runs with.
   void SetShowTimer(int32_t interval);
@@ -54,24 +60,28 @@ class CShowWnd {
   // Re-applies the record from its root down to `node` (used by the setters too).
   void ReplayToNode(const SgfNode* node);
 
-  ShowState State() const { return state_; }
-  int32_t NextWait() const { return nextWait_; }
+  ShowState State() const { return timing_.state; }
+  int32_t NextWait() const { return timing_.nextWait; }
   int32_t ArmedInterval() const { return armedInterval_; }
   const SettingsRecord& Settings() const { return settings_; }
   const FileList& Files() const { return files_; }
   const LoadedRecord* Record() const { return record_.get(); }
   int PlacementX() const { return kx_; }
   int PlacementY() const { return ky_; }
+  const CGameInfo& GameInfo() const { return gameInfo_; }
 
  private:
   void LoadCurrentRecord();
   std::string CurrentRecordPath() const;
   void StepNextPosition();
   void StepNextPose();
+  void StepMorePages();
   void StepEndWait();
   void StepTransition();
   void StepAfterTransition();
+  void ReleaseRecord();
   void TakeNodeTiming();
+  void TakeGameInfo();
 
   Canvas SurfaceCanvas();
   void ClearScreen();
@@ -83,15 +93,26 @@ class CShowWnd {
   void RefreshDisplayGrid();
   ShownPosition Position() const;
 
+  // The preview setters' ways of showing a change (show_setters.cpp).
+  void SetColour(SettingId id, int32_t value);
+  void SetRandomColours(int32_t value);
+  void RelayOut();
+  void ReplayKeepingColours();
+  void DropShownComment();
+
   ShowHost& host_;
   std::string programDirectory_;
   SettingsRecord settings_;
   FileList files_;
   std::unique_ptr<LoadedRecord> record_;
+  SgfArena spareMemory_;
   BoardRenderer board_;
+  CGameInfo gameInfo_;
+  ShowSurroundings surroundings_;
+  // The charset of the game being shown, for every text drawn from the record.
+  TextEncoding textEncoding_;
 
-  ShowState state_ = ShowState::NextPosition;
-  int32_t nextWait_ = 0;
+  ShowTiming timing_;
   int32_t armedInterval_ = -1;
   int32_t endCounter_ = 0;
   int32_t transitionCounter_ = 0;

@@ -306,13 +306,35 @@ TEST(BoardDrawing, MarksHideLinesAndStarPointsAndTheSeamsTowardThem) {
   EXPECT_EQ(plain.PixelAtCentre(5, 5, 1, 1), kLine);
 }
 
-TEST(BoardDrawing, AnyBoardSizeAndRadiusDrawsSafely) {
-  for (const char* sgf : {"(;SZ[1])", "(;SZ[19:2])", "(;SZ[30])", "(;SZ[2:19]VW[])", "(;SZ[0])"}) {
+// Sizes out of range are brought into it, and whatever the size and radius the whole
+// board is drawn: every cell in board colours, every point on the grid.
+TEST(BoardDrawing, AnyBoardSizeAndRadiusDrawsTheWholeBoard) {
+  const struct {
+    const char* sgf;
+    int columns;
+    int rows;
+  } cases[] = {{"(;SZ[1])", 2, 2}, {"(;SZ[19:2])", 19, 2}, {"(;SZ[30])", 19, 19}, {"(;SZ[2:19]VW[])", 2, 19},
+               {"(;SZ[0])", 2, 2}};
+  for (const auto& c : cases) {
     for (int R : {2, 3, 40}) {
-      BoardScene scene(sgf, {{Indices, 1}, {MarksAndLabels, 1}, {Numbering, 1}}, R);
+      SCOPED_TRACE(std::string(c.sgf) + " R " + std::to_string(R));
+      BoardScene scene(c.sgf, {{Indices, 1}, {MarksAndLabels, 1}, {Numbering, 1}}, R);
       scene.PlayToEnd();
       scene.DrawFull();
-      EXPECT_FALSE(scene.raster.empty());
+      ASSERT_EQ(scene.record->GetBoard().ColumnsPlus1(), c.columns + 1);
+      ASSERT_EQ(scene.record->GetBoard().RowsPlus1(), c.rows + 1);
+      const Point first = scene.Centre(1, 1), last = scene.Centre(c.columns, c.rows);
+      const Rect board = Intersect(Rect{first.x - R, first.y - R, last.x + R, last.y + R}, scene.raster.Bounds());
+      for (int y = board.top; y < board.bottom; ++y) {
+        for (int x = board.left; x < board.right; ++x) ASSERT_NE(scene.Pixel(x, y), kScreen) << x << "," << y;
+      }
+      for (int column = 1; column <= c.columns; ++column) {
+        for (int row = 1; row <= c.rows; ++row) {
+          if (board.Contains(scene.Centre(column, row).x, scene.Centre(column, row).y)) {
+            ASSERT_EQ(scene.PixelAtCentre(column, row), kLine) << column << "," << row;
+          }
+        }
+      }
     }
   }
 }

@@ -46,6 +46,7 @@ ShownPosition BoardScene::Position() const {
 
 bool BoardScene::Step() {
   const LoadedRecord::Step next = record->NextStep();
+  lastKind = next.kind;
   if (next.kind == LoadedRecord::StepKind::End) return false;
   Canvas canvas(raster);
   if (next.kind == LoadedRecord::StepKind::NewGame) {

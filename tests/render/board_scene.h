@@ -49,6 +49,7 @@ class BoardScene {
   BoardRenderer renderer;
   Raster raster;
   std::vector<Rect> lastChanged;
+  LoadedRecord::StepKind lastKind = LoadedRecord::StepKind::End;
 };
 
 // The pixels of a rectangle as text, one line per row: '.' board, '#' line, ' ' screen, 'B' and

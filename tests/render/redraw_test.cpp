@@ -1,20 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "board_scene.h"
+#include "support/record_generator.h"
+#include "support/record_set_test.h"
 
 namespace tenukiro {
 namespace {
 
 using testing::BoardScene;
+using testing::RecordSet;
 
-std::string ReadCorpus(const char* name) {
-  std::ifstream in(std::string(TENUKIRO_CORPUS_DIR) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// A long game with captures: a generated one with variations, and a real one from the corpus.
+std::string LongGame(RecordSet set) {
+  if (set == RecordSet::kOwn) return testing::RandomGameRecord(1900, {19, 19});
+  return testing::ReadBytes(testing::CorpusDir() / "real/katrain/LS_vs_AG_-_G4_-_English.sgf");
 }
 
 // Empty when the pictures agree, else where they first differ.
@@ -52,11 +51,13 @@ class DiscSphere : public SphereImageRenderer {
   }
 };
 
-// The incremental redraws of a whole game leave the picture a full frame draws, in the
-// image look and in the flat look.
-TEST(Redraw, StepByStepEqualsAFullFrame) {
+using RedrawGame = testing::RecordSetTest;
+
+// The incremental redraws of a whole game, jumps between variations included, leave the
+// picture a full frame draws, in the image look and in the flat look.
+TEST_P(RedrawGame, StepByStepEqualsAFullFrame) {
   DiscSphere sphere;
-  const std::string game = ReadCorpus("real/katrain/LS_vs_AG_-_G4_-_English.sgf");
+  const std::string game = LongGame(GetParam());
   ASSERT_FALSE(game.empty());
   for (const int look : {0, 1, 2}) {
     const int asInBooks = look == 1;
@@ -70,7 +71,7 @@ TEST(Redraw, StepByStepEqualsAFullFrame) {
     bool captured = false;
     while (scene.Step()) {
       ++steps;
-      captured = captured || scene.lastChanged.size() >= 3;
+      captured = captured || (scene.lastKind == LoadedRecord::StepKind::FirstChild && scene.lastChanged.size() >= 3);
       if (steps % 40 != 0) continue;
       const Raster incremental = scene.raster;
       scene.DrawFull();
@@ -81,6 +82,8 @@ TEST(Redraw, StepByStepEqualsAFullFrame) {
     EXPECT_EQ(captured, asInBooks == 0);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(, RedrawGame, ::testing::ValuesIn(testing::kRecordSets), testing::RecordSetName);
 
 TEST(Redraw, OnlyChangedCellsAreDrawnAndReported) {
   // Black captures the white stone at (1, 1) with its move at (2, 1).

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <vector>
 
 #include "pixel_map.h"
 #include "render/canvas.h"
+#include "render/font_match.h"
 
 namespace tenukiro {
 namespace {
 
 using testing::kBlack;
+using testing::PixelMap;
 using testing::kRed;
 using testing::kWhite;
 
@@ -107,6 +111,38 @@ TEST_F(TextTest, InkLiesInsideTheExtent) {
     EXPECT_GE(ink.top, 20) << text;
     EXPECT_LE(ink.bottom, 20 + extent.height) << text;
   }
+}
+
+TEST_F(TextTest, TextOutBoundsHoldEveryPixelWritten) {
+  for (const BkMode mode : {BkMode::kTransparent, BkMode::kOpaque}) {
+    for (const char* text : {"ZANKIRO", "fj", "Wg|", "No result", "\xC9t\xE9"}) {
+      raster_ = Raster(200, 60, kWhite);
+      canvas_.SetBkMode(mode);
+      canvas_.TextOut(30, 20, text);
+      const Rect bounds = canvas_.TextOutBounds(30, 20, text);
+      const Rect ink = InkBox(raster_, kWhite);
+      EXPECT_EQ(Intersect(ink, bounds), ink) << text;
+      if (mode == BkMode::kOpaque) EXPECT_EQ(ink, bounds) << text;
+    }
+  }
+}
+
+TEST_F(TextTest, CharactersTheFaceLacksComeFromAnotherFont) {
+  if (!MatchFontWithChar(U'\u56F2')) GTEST_SKIP() << "no installed font has CJK characters";
+  std::vector<std::string> pictures;
+  for (const char* text : {"\xE5\x9B\xB2", "\xE7\xA2\x81", "\xEB\xB0\x94", "\xE3\x81\xB2"}) {  // 囲 碁 바 ひ
+    raster_ = Raster(200, 60, kWhite);
+    canvas_.TextOut(30, 20, text);
+    const Rect ink = InkBox(raster_, kWhite);
+    ASSERT_FALSE(ink.IsEmpty()) << text;
+    EXPECT_GE(ink.top, 20) << text;
+    EXPECT_LE(ink.bottom, 40) << text;
+    EXPECT_GT(Width(text), 10) << PixelMap(raster_);
+    pictures.push_back(PixelMap(raster_));
+  }
+  // Each is its own glyph, not the missing-glyph box of the chosen face.
+  for (size_t i = 1; i < pictures.size(); ++i) EXPECT_NE(pictures[i], pictures[0]);
+  EXPECT_EQ(canvas_.font().family(), "Liberation Sans");
 }
 
 TEST_F(TextTest, GlyphsAreAntialiasedInGrey) {

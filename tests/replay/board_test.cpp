@@ -4,15 +4,10 @@
 
 #include <array>
 
-#include "replay/board_test_support.h"
+#include "replay/board_diagram.h"
 
 namespace tenukiro {
 namespace {
-
-using testing::CheckBoardInvariants;
-using testing::DrawPosition;
-using testing::ParseDiagram;
-using testing::SetUpPosition;
 
 std::string Picture(std::string_view text) {
   std::string out;
@@ -27,14 +22,11 @@ std::array<int, 4> Entries(const Board& board, int move) {
 
 class BoardTest : public ::testing::Test {
  protected:
-  GameContext context;
-  Board board{context};
+  Board board;
 };
 
 TEST_F(BoardTest, ResetMakesEmptyPlayableAreaInsideBorder) {
-  context.columnsPlus1 = 10;
-  context.rowsPlus1 = 8;
-  board.ResetBoard();
+  board.ResetBoard(10, 8);
   EXPECT_EQ(board.ColumnsPlus1(), 10);
   EXPECT_EQ(board.RowsPlus1(), 8);
   EXPECT_EQ(board.PointWord(1, 1), kPointEmpty);
@@ -46,15 +38,13 @@ TEST_F(BoardTest, ResetMakesEmptyPlayableAreaInsideBorder) {
   EXPECT_EQ(board.MoveCount(), 0);
   EXPECT_EQ(board.SetupCount(), 0);
   EXPECT_EQ(board.MoveColour(0), kWhite);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, ResetClearsHistoryMarksAndStonesOfTheFormerGame) {
   board.PlayMove(kBlack, 3, 3, MoveMode::kGame);
   board.SetPointWord(4, 4, kPointEmpty | kMarkTR | kPointHidden);
-  context.columnsPlus1 = 6;
-  context.rowsPlus1 = 6;
-  board.ResetBoard();
+  board.ResetBoard(6, 6);
   EXPECT_EQ(board.PointWord(3, 3), kPointEmpty);
   EXPECT_EQ(board.PointWord(4, 4), kPointEmpty);
   EXPECT_EQ(board.PlacementMove(3, 3), 0);
@@ -63,29 +53,25 @@ TEST_F(BoardTest, ResetClearsHistoryMarksAndStonesOfTheFormerGame) {
 }
 
 TEST_F(BoardTest, SizeAboveNineteenIsClampedSoNothingLeavesTheGrid) {
-  context.columnsPlus1 = 26;
-  context.rowsPlus1 = 255;
-  board.ResetBoard();
+  board.ResetBoard(26, 255);
   EXPECT_EQ(board.ColumnsPlus1(), Board::kMaxSizePlus1);
   EXPECT_EQ(board.RowsPlus1(), Board::kMaxSizePlus1);
   EXPECT_EQ(board.PlayMove(kBlack, 19, 19, MoveMode::kGame), 1);
   EXPECT_EQ(board.PlayMove(kWhite, 25, 25, MoveMode::kGame), 2);
   EXPECT_EQ(board.MoveColumn(2), 0);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, SizeZeroGivesABoardWithoutPlayablePoints) {
-  context.columnsPlus1 = 0;
-  context.rowsPlus1 = 0;
-  board.ResetBoard();
+  board.ResetBoard(0, 0);
   EXPECT_FALSE(board.IsPlayable(1, 1));
   EXPECT_EQ(board.PlayMove(kBlack, 1, 1, MoveMode::kGame), 1);
   EXPECT_EQ(board.PlacementMove(1, 1), 0);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, CaptureEmptiesPointAndGivesCapturersTheLiberty) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X...
     XO...
     .X...
@@ -106,11 +92,11 @@ TEST_F(BoardTest, CaptureEmptiesPointAndGivesCapturersTheLiberty) {
   EXPECT_EQ(board.LibertyWeight(board.ChainAt(2, 1)), 12 * 3);
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{-white, 0, 0, 0}));
   EXPECT_EQ(board.CaptureMoveOf(white), move);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, CapturingTwoChainsStoresBothInNeighbourOrder) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X.X.
     XO.OX
     .X.X.
@@ -126,11 +112,11 @@ TEST_F(BoardTest, CapturingTwoChainsStoresBothInNeighbourOrder) {
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{-left, 0, 0, -right}));
   EXPECT_EQ(board.CaptureMoveOf(left), move);
   EXPECT_EQ(board.CaptureMoveOf(right), move);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, ChainTouchedTwiceIsCapturedOnceAndCapturerMerges) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     OOX
     O.X
     OOX
@@ -148,11 +134,11 @@ TEST_F(BoardTest, ChainTouchedTwiceIsCapturedOnceAndCapturerMerges) {
   EXPECT_EQ(board.ChainAt(2, 2), black);
   EXPECT_EQ(board.StoneCount(black), 4);
   EXPECT_EQ(board.LibertyWeight(black), 12 * 3);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, SingleStoneSuicideLeavesPointEmptyAndUsesAnIndex) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .O...
     O....
     .....
@@ -168,11 +154,11 @@ TEST_F(BoardTest, SingleStoneSuicideLeavesPointEmptyAndUsesAnIndex) {
   EXPECT_EQ(board.MoveColumn(move), 1);
   EXPECT_EQ(board.MoveRow(move), 1);
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, GroupSuicideRemovesTheGroupItJoins) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     X.O..
     XXO..
     OOO..
@@ -190,11 +176,11 @@ TEST_F(BoardTest, GroupSuicideRemovesTheGroupItJoins) {
   EXPECT_EQ(board.CaptureMoveOf(1), move);
   EXPECT_EQ(board.CaptureMoveOf(black), move);
   EXPECT_EQ(board.CaptureMoveOf(move), move);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, CaptureTakesPrecedenceOverSuicide) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .XO..
     XO...
     O....
@@ -207,11 +193,11 @@ TEST_F(BoardTest, CaptureTakesPrecedenceOverSuicide) {
   )"));
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{0, 0, -1, -3}));
   EXPECT_EQ(board.LibertyWeight(move), 12 * 2);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, MergeCountsSharedLibertiesOnce) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .....
     .X.X.
     .....
@@ -222,11 +208,11 @@ TEST_F(BoardTest, MergeCountsSharedLibertiesOnce) {
   EXPECT_EQ(board.LibertyWeight(move), 12 * 8);
   EXPECT_EQ(board.ChainAt(2, 2), move);
   EXPECT_EQ(board.ChainAt(4, 2), move);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, MergeOfUnequalChainsAroundAnEye) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     XXXX.
     X..X.
     XXX..
@@ -239,15 +225,13 @@ TEST_F(BoardTest, MergeOfUnequalChainsAroundAnEye) {
   EXPECT_EQ(board.StoneCount(larger), 10);
   EXPECT_EQ(board.LibertyWeight(larger), 12 * 9);
   EXPECT_EQ(Entries(board, move), (std::array<int, 4>{larger, 0, 0, 0}));
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
   board.PlayMove(kWhite, 2, 2, MoveMode::kGame);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, RebuildChainsMakesEveryStoneASetupStone) {
-  context.columnsPlus1 = 10;
-  context.rowsPlus1 = 10;
-  board.ResetBoard();
+  board.ResetBoard(10, 10);
   board.PlayMove(kBlack, 5, 5, MoveMode::kGame);
   board.PlayMove(kWhite, 2, 7, MoveMode::kGame);
   board.PlayMove(kBlack, 0, 0, MoveMode::kGame);
@@ -266,11 +250,11 @@ TEST_F(BoardTest, RebuildChainsMakesEveryStoneASetupStone) {
   EXPECT_EQ(board.PointWord(5, 6), kPointWhite | kPointHidden);
   EXPECT_EQ(board.MoveColour(4), kWhite);
   EXPECT_EQ(board.CaptureMoveOf(3), Board::kNotCaptured);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, RebuildChainsForgetsRemovedStonesHistory) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X...
     XO...
     .X...
@@ -280,61 +264,11 @@ TEST_F(BoardTest, RebuildChainsForgetsRemovedStonesHistory) {
   EXPECT_EQ(board.LastRemoved(2, 2), 0);
   EXPECT_EQ(board.SetupCount(), 4);
   EXPECT_EQ(board.MoveCount(), 4);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
-}
-
-TEST_F(BoardTest, RebuildChainsOnSmallerSizeKeepsOnlyStonesStillOnBoard) {
-  SetUpPosition(board, context, R"(
-    X.......O
-    .........
-    ..X......
-    .........
-    ....O....
-    .........
-    .........
-    .........
-    O.......X
-  )");
-  board.SetPointWord(6, 2, kPointEmpty | kMarkSQ);
-  context.columnsPlus1 = 6;
-  context.rowsPlus1 = 6;
-  board.RebuildChains();
-  EXPECT_EQ(DrawPosition(board), Picture(R"(
-    X....
-    .....
-    ..X..
-    .....
-    ....O
-  )"));
-  EXPECT_EQ(board.SetupCount(), 3);
-  EXPECT_EQ(board.MoveCount(), 3);
-  EXPECT_EQ(board.PointWord(6, 2), kPointBorder | kMarkSQ);
-  EXPECT_EQ(board.PointWord(9, 9), kPointBorder);
-  EXPECT_EQ(board.PointWord(9, 1), kPointBorder);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
-}
-
-TEST_F(BoardTest, RebuildChainsOnLargerSizeOpensTheFormerBorder) {
-  SetUpPosition(board, context, R"(
-    XO
-    OX
-  )");
-  context.columnsPlus1 = 5;
-  context.rowsPlus1 = 4;
-  board.RebuildChains();
-  EXPECT_EQ(DrawPosition(board), Picture(R"(
-    XO..
-    OX..
-    ....
-  )"));
-  EXPECT_EQ(board.SetupCount(), 4);
-  EXPECT_EQ(board.PointWord(3, 1), kPointEmpty);
-  EXPECT_EQ(board.PointWord(5, 1), kPointBorder);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, CaptureMoveOfAnswersForEveryKindOfMove) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X...
     XO...
     .X...
@@ -355,7 +289,7 @@ TEST_F(BoardTest, CaptureMoveOfAnswersForEveryKindOfMove) {
 }
 
 TEST_F(BoardTest, StonesOnAPointFormABackwardList) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X...
     XO...
     .X...
@@ -367,7 +301,7 @@ TEST_F(BoardTest, StonesOnAPointFormABackwardList) {
   EXPECT_EQ(board.PreviousOccupant(again), 3);
   const int third = board.PlayMove(kBlack, 2, 2, MoveMode::kGame);
   EXPECT_EQ(board.PreviousOccupant(third), again);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 struct PassCase {
@@ -380,9 +314,7 @@ class BoardPassTest : public BoardTest, public ::testing::WithParamInterface<Pas
 
 TEST_P(BoardPassTest, OffBoardMoveIsAPassThatUsesAnIndex) {
   const PassCase& pass = GetParam();
-  context.columnsPlus1 = static_cast<uint8_t>(pass.columnsPlus1);
-  context.rowsPlus1 = static_cast<uint8_t>(pass.columnsPlus1);
-  board.ResetBoard();
+  board.ResetBoard(pass.columnsPlus1, pass.columnsPlus1);
   board.PlayMove(kBlack, 1, 1, MoveMode::kGame);
   EXPECT_TRUE(board.IsLegalMove(kWhite, pass.column, pass.row));
   const int move = board.PlayMove(kWhite, pass.column, pass.row, MoveMode::kGame);
@@ -395,7 +327,7 @@ TEST_P(BoardPassTest, OffBoardMoveIsAPassThatUsesAnIndex) {
   EXPECT_EQ(board.StoneCount(move), 0);
   EXPECT_EQ(board.LibertyWeight(move), 0);
   EXPECT_EQ(board.CaptureMoveOf(move), move);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Passes, BoardPassTest,
@@ -415,11 +347,11 @@ TEST_F(BoardTest, OccupiedPointIsRefusedAndPlayedAsAPass) {
     EXPECT_EQ(board.PlacementMove(4, 4), 1);
     EXPECT_EQ(board.PointWord(4, 4), kPointBlack);
   }
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, SetupStoneNeitherCapturesNorCommitsSuicide) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .O...
     OX...
     .O...
@@ -433,7 +365,7 @@ TEST_F(BoardTest, SetupStoneNeitherCapturesNorCommitsSuicide) {
   )"));
   EXPECT_EQ(board.LibertyWeight(board.ChainAt(2, 2)), 0);
   EXPECT_EQ(board.LibertyWeight(board.ChainAt(1, 1)), 0);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, InvalidColourRecordsNothing) {
@@ -452,14 +384,14 @@ TEST_F(BoardTest, MoveRecordsStopAt999WhateverTheCaller) {
   EXPECT_EQ(board.MoveColour(Board::kNotCaptured), 0);
   EXPECT_EQ(board.PlacementMove(11, 15), Board::kMaxMoves);
   EXPECT_EQ(board.CaptureMoveOf(Board::kMaxMoves), Board::kNotCaptured);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
   board.RebuildChains();
   EXPECT_EQ(board.MoveCount(), board.SetupCount());
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, MarksAndHiddenBitSurviveStonesComingAndGoing) {
-  SetUpPosition(board, context, R"(
+  SetUpPosition(board, R"(
     .X...
     X....
     .X...
@@ -487,7 +419,7 @@ TEST_F(BoardTest, PointAccessIsBoundedEverywhere) {
   EXPECT_EQ(board.CaptureOrMergeEntry(1, -1), 0);
   EXPECT_EQ(board.LibertyWeight(20000), 0);
   EXPECT_EQ(board.StoneCount(-20000), 0);
-  EXPECT_EQ(CheckBoardInvariants(board), "");
+  EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST_F(BoardTest, CopiesAreIndependent) {
@@ -497,8 +429,44 @@ TEST_F(BoardTest, CopiesAreIndependent) {
   EXPECT_EQ(board.MoveCount(), 1);
   EXPECT_EQ(board.PointWord(4, 4), kPointEmpty);
   EXPECT_EQ(copy.PointWord(4, 4), kPointWhite);
-  EXPECT_EQ(CheckBoardInvariants(copy), "");
+  EXPECT_EQ(copy.CheckConsistency(), "");
 }
+
+// Writing point words without rebuilding breaks the records in ways the checker
+// must name.
+struct Corruption {
+  const char* name;
+  int column;
+  int row;
+  uint16_t word;
+  const char* message;
+};
+
+class BoardCorruptionTest : public BoardTest, public ::testing::WithParamInterface<Corruption> {};
+
+TEST_P(BoardCorruptionTest, CheckConsistencyNamesTheBrokenRule) {
+  SetUpPosition(board, R"(
+    XX.
+    .O.
+    ...
+  )");
+  ASSERT_EQ(board.CheckConsistency(), "");
+  const Corruption& corruption = GetParam();
+  board.SetPointWord(corruption.column, corruption.row, corruption.word);
+  EXPECT_EQ(board.CheckConsistency(), corruption.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corruptions, BoardCorruptionTest,
+    ::testing::Values(
+        Corruption{"StoneWithoutMove", 3, 3, kPointBlack, "stone without a placement at (3,3)"},
+        Corruption{"StoneTakenAway", 2, 2, kPointEmpty, "empty point has a placement at (2,2)"},
+        Corruption{"ColourChanged", 1, 1, kPointWhite, "move record disagrees with the stone at (1,1): move 1"},
+        Corruption{"TwoStates", 3, 1, kPointEmpty | kPointWhite,
+                   "point word not exactly one of empty, black, white at (3,1)"},
+        Corruption{"BorderBitInside", 3, 2, kPointEmpty | kPointBorder,
+                   "point word not exactly one of empty, black, white at (3,2)"}),
+    [](const ::testing::TestParamInfo<Corruption>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tenukiro

@@ -2,11 +2,9 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "replay/board.h"
-#include "sgf/game_context.h"
 
 namespace tenukiro::testing {
 
@@ -17,27 +15,6 @@ inline constexpr int kSanitizerSampling = 4;
 #else
 inline constexpr int kSanitizerSampling = 1;
 #endif
-
-// Diagrams list rows top to bottom, one character per column: '.' empty,
-// 'X' black, 'O' white; blanks are ignored and blank lines skipped.
-struct Diagram {
-  int columns = 0;
-  int rows = 0;
-  std::vector<std::string> lines;
-};
-Diagram ParseDiagram(std::string_view text);
-
-// Sizes the context to the diagram, resets the board and puts the diagram's
-// stones on it as setup stones.
-void SetUpPosition(Board& board, GameContext& context, std::string_view text);
-
-// The board's playable area in diagram form, rows separated by newlines.
-std::string DrawPosition(const Board& board);
-
-// Recomputes chains and liberties by flood fill and compares them with the
-// board's incremental records. Returns an empty string when all holds, else the
-// first violation found.
-std::string CheckBoardInvariants(const Board& board);
 
 // A slow board that is obviously right: flood-fill captures, a move on an
 // occupied point or off the board is a pass, and a group left without liberty

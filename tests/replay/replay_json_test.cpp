@@ -9,6 +9,8 @@
 #include "base/random_source.h"
 #include "replay/replay_json.h"
 #include "settings/settings_record.h"
+#include "support/record_set_test.h"
+#include "support/record_shape.h"
 
 namespace tenukiro {
 namespace {
@@ -93,22 +95,29 @@ class CountingBuffer : public std::streambuf {
   }
 };
 
-TEST(ReplayJson, EveryCorpusFileReplays) {
-  const fs::path corpus = TENUKIRO_CORPUS_DIR;
-  if (!fs::exists(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+using ReplayRecords = testing::RecordSetTest;
+
+// One line per step, and for the project's own records one step per node.
+TEST_P(ReplayRecords, EveryRecordReplays) {
   int files = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(corpus)) {
-    if (entry.path().extension() != ".sgf" || entry.file_size() > 1000000) continue;
+  for (const fs::path& file : testing::RecordFiles(GetParam())) {
+    if (fs::file_size(file) > 1000000) continue;
+    SCOPED_TRACE(file.string());
     CountingBuffer buffer;
     std::ostream out(&buffer);
     SettingsRecord settings;
-    const long steps = WriteReplayJson(entry.path().string(), settings, out);
-    EXPECT_GE(steps, 1) << entry.path();
-    EXPECT_EQ(buffer.lines, steps) << entry.path();
+    const long steps = WriteReplayJson(file.string(), settings, out);
+    EXPECT_GE(steps, 1);
+    EXPECT_EQ(buffer.lines, steps);
+    if (Own()) {
+      EXPECT_EQ(steps, testing::ScanRecord(testing::ReadBytes(file)).nodes);
+    }
     ++files;
   }
-  EXPECT_GT(files, 300);
+  EXPECT_GT(files, Own() ? static_cast<int>(testing::GeneratedRecords().size()) : 300);
 }
+
+INSTANTIATE_TEST_SUITE_P(, ReplayRecords, ::testing::ValuesIn(testing::kRecordSets), testing::RecordSetName);
 
 }  // namespace
 }  // namespace tenukiro

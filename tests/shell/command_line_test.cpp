@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -350,6 +353,92 @@ TEST(LaunchOptions, RandomCommandLinesGiveADefinedOutcome) {
       EXPECT_NE(o.commandLine.mode, RunMode::Unset);
     }
   }
+}
+
+}  // namespace
+}  // namespace tenukiro
+
+namespace tenukiro {
+namespace {
+
+TEST(LaunchOptions, EveryOptionNamesItselfWhenItsArgumentIsMissing) {
+  for (const char* option : {"--replay", "--render", "--frames", "--size", "--screen", "--step", "--at", "--until",
+                             "--seed", "--set", "-window-id", "--window-id"}) {
+    const LaunchOptions o = Parse({option});
+    EXPECT_EQ(o.action, LaunchOptions::Action::Error) << option;
+    EXPECT_NE(o.error.find(std::string("'") + option + "'"), std::string::npos) << o.error;
+  }
+}
+
+TEST(LaunchOptions, NumbersAreReadWholeAndWithinTheirType) {
+  struct Case { std::vector<const char*> args; bool accepted; };
+  for (const Case& c : {Case{{"--seed", "4294967295", "/s"}, true}, Case{{"--seed", "4294967296", "/s"}, false},
+                        Case{{"--seed", "-1", "/s"}, false}, Case{{"--seed", "12x", "/s"}, false},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "99999999999999999999"}, false},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", " 5"}, false},
+                        Case{{"--render", "a.png", "--size", "999999999x1", "--at", "5"}, true},
+                        Case{{"-window-id", "0x0x5"}, false}, Case{{"-window-id", "0xffffffffffffffff"}, true}}) {
+    const LaunchOptions o = Parse(c.args);
+    EXPECT_EQ(o.action != LaunchOptions::Action::Error, c.accepted) << c.args[1] << ": " << o.error;
+  }
+}
+
+TEST(LaunchOptions, TheStepIsGivenOrNot) {
+  EXPECT_FALSE(Parse({"--render", "a.png", "--size", "8x6", "--at", "5"}).renderStep.has_value());
+  EXPECT_EQ(Parse({"--render", "a.png", "--size", "8x6", "--step", "0", "g"}).renderStep, 0);
+  const LaunchOptions zero = Parse({"--render", "a.png", "--size", "8x6", "--step", "0", "--at", "5"});
+  EXPECT_EQ(zero.action, LaunchOptions::Action::Error) << "a step of 0 is still a step";
+}
+
+TEST(SaverApp, ANumberSettingMustBeGivenANumber) {
+  struct Case { const char* setting; bool accepted; };
+  for (const Case& c : {Case{"StoneRadius=abc", false}, Case{"StoneRadius=", false}, Case{"BackColorRed=1.5", false},
+                        Case{"MouseThreshold=x", false}, Case{"CustColorBlue3=z", false}, Case{"LastPage=first", false},
+                        Case{"StoneRadius=-3", true}, Case{"StoneRadius=+7", true}, Case{"StoneRadius= 12", true},
+                        Case{"File0=abc", true}, Case{"BackgroundImage=my.bmp", true}, Case{"InitialDir=", true}}) {
+    const RunResult r = RunApp({"--set", c.setting, "/s"});
+    const std::string setting = c.setting;
+    const std::string name = setting.substr(0, setting.find('='));
+    if (c.accepted) {
+      EXPECT_EQ(r.status, 0) << c.setting << ": " << r.err;
+      EXPECT_EQ(r.ran, "saver");
+    } else {
+      EXPECT_EQ(r.status, 2) << c.setting;
+      EXPECT_EQ(r.ran, "") << c.setting;
+      EXPECT_NE(r.err.find("'" + name + "'"), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find("'" + setting.substr(name.size() + 1) + "'"), std::string::npos) << r.err;
+    }
+  }
+  EXPECT_EQ(Parse({"--set", "StoneRadius=abc", "/s"}).action, LaunchOptions::Action::Error);
+  EXPECT_EQ(Parse({"--set", "NoSuchSetting=1", "/s"}).action, LaunchOptions::Action::Error);
+  EXPECT_EQ(Parse({"--set", "NoSuchSetting=1", "--help"}).action, LaunchOptions::Action::Help);
+}
+
+TEST(SaverApp, ARecordThatCannotBeReadIsNamedAndARandomGameStandsIn) {
+  const std::string folder = ::testing::TempDir() + "tenukiro_unreadable_" + std::to_string(::getpid());
+  const std::string png = folder + "/out.png", record = folder + "/game.sgf", missing = folder + "/missing.sgf";
+  std::filesystem::create_directories(folder);
+  std::ofstream(record) << "(;SZ[9];B[ee])";
+  struct Case { std::vector<const char*> args; bool warned; };
+  for (const Case& c : {Case{{"--replay", missing.c_str()}, true}, Case{{"--replay", record.c_str()}, false},
+                        Case{{"--replay", folder.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", missing.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", record.c_str()}, false},
+                        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", record.c_str(),
+                              missing.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", folder.c_str()}, false},
+                        Case{{"--frames", folder.c_str(), "--size", "32x24", "--until", "10", missing.c_str()},
+                             true}}) {
+    const RunResult r = RunApp(c.args);
+    EXPECT_EQ(r.status, 0) << c.args.back() << ": " << r.err;
+    const bool warned = r.err.find("cannot read '" + missing + "'") != std::string::npos ||
+                        r.err.find("cannot read '" + folder + "'") != std::string::npos;
+    EXPECT_EQ(warned, c.warned) << c.args[0] << " " << c.args.back() << ": " << r.err;
+    if (c.args[0] == std::string("--replay")) {
+      EXPECT_NE(r.out.find('{'), std::string::npos) << "no steps written";
+    }
+  }
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

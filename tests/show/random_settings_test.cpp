@@ -9,23 +9,32 @@
 #include "settings/profile.h"
 #include "settings/setting_table.h"
 #include "show/simulated_show.h"
+#include "support/record_set_test.h"
 
 namespace tenukiro {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Any profile the user (or a damaged file) may hold, any window size: the show keeps
-// playing. Each run draws every setting from well beyond its range.
-TEST(RandomSettings, TheShowKeepsPlayingWhateverTheProfileSays) {
+// The records a run picks from: every own record, or the corpus's real games; and a
+// file that does not exist.
+std::vector<std::string> RecordsToShow(testing::RecordSet set) {
   std::vector<std::string> records;
-  const fs::path corpus = TENUKIRO_CORPUS_DIR;
-  if (fs::exists(corpus / "real")) {
-    for (const auto& entry : fs::recursive_directory_iterator(corpus / "real")) {
-      if (entry.path().extension() == ".sgf") records.push_back(entry.path().string());
-    }
+  const fs::path real = testing::CorpusDir() / "real";
+  for (const fs::path& file : testing::RecordFiles(set)) {
+    if (set == testing::RecordSet::kOwn || file.string().starts_with(real.string())) records.push_back(file.string());
   }
   records.push_back("/nonexistent/record.sgf");
+  return records;
+}
+
+using RandomSettings = testing::RecordSetTest;
+
+// Any profile the user (or a damaged file) may hold, any window size: the show keeps
+// playing. Each run draws every setting from well beyond its range.
+TEST_P(RandomSettings, TheShowKeepsPlayingWhateverTheProfileSays) {
+  const std::vector<std::string> records = RecordsToShow(GetParam());
+  ASSERT_GT(records.size(), 1u);
   std::mt19937 random(2024);
   const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
   const std::vector<Size> sizes = {{0, 0}, {1, 1}, {3, 200}, {152, 112}, {640, 480}, {1000, 90}};
@@ -50,6 +59,8 @@ TEST(RandomSettings, TheShowKeepsPlayingWhateverTheProfileSays) {
     EXPECT_EQ(show.Surface().width(), client.width) << "run " << run;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(, RandomSettings, ::testing::ValuesIn(testing::kRecordSets), testing::RecordSetName);
 
 }  // namespace
 }  // namespace tenukiro

@@ -69,7 +69,8 @@ class ShowWindowTest : public ::testing::Test {
 };
 
 TEST_F(ShowWindowTest, EndWaitTransitionAndNextRecordTakeTheirTicks) {
-  profile_.WriteInt("BeforeSplashDelay", 33);  // 450 ms: five ticks
+  // 500 ms, a whole number of ticks: the wait lasts all of it and leaves on the tick after.
+  profile_.WriteInt("BeforeSplashDelay", 34);
   profile_.WriteInt("SplashDelay", 40);        // 1000 ms: eleven ticks
   profile_.WriteInt("AfterSplashDelay", 20);   // 100 ms: two ticks
   auto show = MakeShow({WriteRecord("a.sgf", "(;SZ[9];B[aa])")});
@@ -81,7 +82,7 @@ TEST_F(ShowWindowTest, EndWaitTransitionAndNextRecordTakeTheirTicks) {
   EXPECT_EQ(show->State(), ShowState::EndWait);
   EXPECT_EQ(show->NextWait(), 100);
   EXPECT_EQ(show->ArmedInterval(), 100);
-  EXPECT_EQ(TicksUntilLeaving(*show, ShowState::EndWait), 5);
+  EXPECT_EQ(TicksUntilLeaving(*show, ShowState::EndWait), 6);
   EXPECT_EQ(show->State(), ShowState::Transition);
   EXPECT_EQ(TicksUntilLeaving(*show, ShowState::Transition), 11);
   EXPECT_EQ(show->State(), ShowState::AfterTransition);

@@ -19,6 +19,16 @@ set +e
 set -e
 [ "$status" -eq 2 ] || fail "unknown option exited $status"
 
+set +e
+"$TENUKIRO" --set StoneRadius=abc /s 2>"$WORK/err"; status=$?
+set -e
+[ "$status" -eq 2 ] || fail "a setting that is not a number exited $status"
+grep -q "'StoneRadius'.*'abc'" "$WORK/err" || fail "the bad setting is not named: $(cat "$WORK/err")"
+
+"$TENUKIRO" --replay "$WORK/missing.sgf" >"$WORK/steps" 2>"$WORK/err" || fail "--replay of a missing record failed"
+grep -q "cannot read '$WORK/missing.sgf'" "$WORK/err" || fail "a missing record passed in silence"
+[ -s "$WORK/steps" ] || fail "no random game stood in for the missing record"
+
 # Nothing is written to the profile outside the dialog.
 "$TENUKIRO" /a 1
 "$TENUKIRO" /p

@@ -15,9 +15,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_xvfb() {
+start_xvfb() {  # start_xvfb [SIZE [more Xvfb arguments...]]
   local size=${1:-1024x768}
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  shift || true
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$WORK/display")"
@@ -44,3 +45,16 @@ wait_for_window() {  # wait_for_window NAME
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# needs_corpus: sets CORPUS to the external record corpus, or ends the test with the status CTest reports as
+# skipped (SKIP_RETURN_CODE in tests/CMakeLists.txt).
+needs_corpus() {
+  CORPUS=${TENUKIRO_CORPUS_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/shared/corpus}
+  [ -d "$CORPUS" ] || { echo "no corpus at $CORPUS; skipped"; exit 77; }
+}
+
+# own_records: writes the project's own test records into $WORK/records and prints a line per record: its number
+# of nodes, a tab, its path.
+own_records() {
+  "${TENUKIRO_MAKE_TEST_RECORDS:?set TENUKIRO_MAKE_TEST_RECORDS to the make_test_records program}" "$WORK/records"
+}

@@ -13,6 +13,12 @@ region_has "$WORK/before.png" 320x240+0+0 FA0102 && fail "the word came before 2
 region_has "$WORK/before.png" 320x240+0+0 FFAA55 && fail "the board still showed at 2599 ms"
 region_has "$WORK/word.png" 320x240+0+0 FA0102 || fail "no word at 2600 ms"
 
+# A comment holds its position for the position's, the page's and one line's time: 3000 ms.
+echo "(;SZ[9];B[aa]C[one two];W[bb])" >"$WORK/comment.sgf"
+"$TENUKIRO" --frames "$WORK/comment" --size 320x240 --until 4500 --set Comment=1 "$WORK/comment.sgf"
+frames=$(cd "$WORK/comment" && echo *.png)
+[ "$frames" = "000000000.png 000001000.png 000004000.png" ] || fail "comment frames: $frames"
+
 # A random game (a missing file) with random colours, twice with one seed, once with another.
 for run in a b c; do
   seed=11; [ "$run" = c ] && seed=12
@@ -23,4 +29,17 @@ done
 [ "$(wc -l <"$WORK/a.sums")" -ge 20 ] || fail "too few frames: $(wc -l <"$WORK/a.sums")"
 cmp -s "$WORK/a.sums" "$WORK/b.sums" || fail "the same seed gave other pictures"
 cmp -s "$WORK/a.sums" "$WORK/c.sums" && fail "another seed gave the same pictures"
+# A folder stands for the records under it, in name order: the show starts with the first.
+mkdir -p "$WORK/games/b" "$WORK/games/a"
+echo "(;SZ[13];B[gg])" >"$WORK/games/b/first.SGF"
+echo "(;SZ[9];W[ee])" >"$WORK/games/b/second.sgf"
+echo "not a record" >"$WORK/games/a/notes.txt"
+for name in folder first second; do
+  case $name in
+    folder) record=$WORK/games ;; first) record=$WORK/games/b/first.SGF ;; second) record=$WORK/games/b/second.sgf ;;
+  esac
+  "$TENUKIRO" --render "$WORK/$name.png" --size 160x120 --at 1500 --set RandomAccess=0 "$record"
+done
+cmp -s "$WORK/folder.png" "$WORK/first.png" || fail "a folder did not start with its first record"
+cmp -s "$WORK/folder.png" "$WORK/second.png" && fail "the two records gave the same picture"
 echo "render show: ok"

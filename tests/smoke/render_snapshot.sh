@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# --render writes the show's full frame of a corpus game as a PNG: the board colour, both stone
+# --render writes the show's full frame of a long game as a PNG: the board colour, both stone
 # colours and the screen background must be there, at several sizes.
 source "$(dirname "$0")/common.bash"
 unset DISPLAY
-corpus=${TENUKIRO_CORPUS_DIR:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/corpus}
-game="$corpus/real/katrain/LS_vs_AG_-_G4_-_English.sgf"
-[ -f "$game" ] || { echo "no corpus game at $game; skipped"; exit 0; }
+own_records >/dev/null
+game="$WORK/records/random-19x19-1.sgf"
 
 has_colour() {  # has_colour FILE R,G,B
   local colours

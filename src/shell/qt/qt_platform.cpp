@@ -1,14 +1,19 @@
 #include "shell/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <iostream>
 
+#include "base/language.h"
+#include "config/qt/run_config_dialog.h"
+#include "shell/qt/blank_screen_window.h"
 #include "shell/qt/qsettings_profile.h"
-#include "sphere/process_sphere_renderer.h"
 #include "shell/qt/show_widget.h"
+#include "shell/qt/x11_active_window.h"
 #include "shell/qt/x11_preview.h"
+#include "sphere/process_sphere_renderer.h"
 
 namespace tenukiro {
 
@@ -32,9 +37,17 @@ std::unique_ptr<Profile> QtPlatform::OpenProfile(const std::string& application)
   return std::make_unique<QSettingsProfile>(QString::fromStdString(application));
 }
 
-int QtPlatform::RunConfiguration(Profile&, const CommandLine&) {
-  std::cerr << "tenukiro: the configuration dialog is not available in this version\n";
-  return 0;
+int QtPlatform::RunConfiguration(Profile& profile, const CommandLine& commandLine) {
+  Application();
+  ConfigDialogServices services;
+  services.programDirectory = programDirectory_;
+  services.helpPage = HelpFilePathFor(programDirectory_, IsFrench() != 0);
+  services.spheres = ProcessSphereRenderer();
+  uint64_t owner = commandLine.window > 0 ? static_cast<uint64_t>(commandLine.window) : 0;
+  if (commandLine.ownerIsForeground && QGuiApplication::platformName() == QStringLiteral("xcb")) {
+    owner = ActiveX11Window();
+  }
+  return RunConfigDialog(profile, std::move(services), owner);
 }
 
 int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
@@ -44,6 +57,8 @@ int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
 int QtPlatform::RunScreenSaver(Profile& profile) {
   QApplication& app = Application();
   ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, ProcessSphereRenderer());
+  // The other screens go black first, so that the saver is the window that ends up active.
+  const auto blanks = BlankOtherScreens(window);
   window.Start();
   return app.exec();
 }

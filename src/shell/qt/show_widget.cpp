@@ -10,12 +10,14 @@
 #include <QScreen>
 
 #include "settings/other_values.h"
+#include "shell/start_trace.h"
 
 namespace tenukiro {
 
 ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& programDirectory,
-                       SphereImageRenderer* spheres)
-    : mode_(mode), closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), 0) {
+                       SphereImageRenderer* spheres, QWidget* parent)
+    : QWidget(parent),
+      mode_(mode), closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), 0) {
   clock_.start();
   show_ = std::make_unique<CShowWnd>(profile, *this, programDirectory, spheres);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,6 +29,11 @@ ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& pro
     setCursor(Qt::BlankCursor);
     setMouseTracking(true);
   }
+  if (mode_ == Mode::Embedded) {
+    // A child is created with its parent: its owner may hand it settings before the first paint.
+    created_ = true;
+    show_->OnCreate();
+  }
 }
 
 ShowWidget::~ShowWidget() = default;
@@ -37,10 +44,17 @@ void ShowWidget::Start() {
     showFullScreen();
     activateWindow();
     raise();
-  } else {
+  } else if (mode_ == Mode::Windowed) {
     resize(1024, 768);
     show();
+  } else {
+    show();
   }
+}
+
+Size ShowWidget::ClientSize() const {
+  const qreal ratio = devicePixelRatioF();
+  return Size{qRound(width() * ratio), qRound(height() * ratio)};
 }
 
 Size ShowWidget::ScreenSize() const {
@@ -50,14 +64,21 @@ Size ShowWidget::ScreenSize() const {
   return Size{size.width(), size.height()};
 }
 
+QPoint ShowWidget::DevicePoint(QPointF logical) const { return (logical * devicePixelRatioF()).toPoint(); }
+
 void ShowWidget::Present(const Rect& changed) {
-  update(QRect(changed.left, changed.top, changed.right - changed.left, changed.bottom - changed.top));
+  // The logical rectangle that covers the changed device pixels.
+  const qreal ratio = devicePixelRatioF();
+  const QPointF topLeft(changed.left / ratio, changed.top / ratio);
+  const QPointF bottomRight(changed.right / ratio, changed.bottom / ratio);
+  update(QRectF(topLeft, bottomRight).toAlignedRect());
 }
 
 void ShowWidget::paintEvent(QPaintEvent* event) {
-  if (surface_.width() != width() || surface_.height() != height()) {
+  const Size client = ClientSize();
+  if (surface_.width() != client.width || surface_.height() != client.height) {
     // A new size: the show draws the whole picture again.
-    surface_ = Raster(width(), height());
+    surface_ = Raster(client.width, client.height);
     if (!created_) {
       created_ = true;
       show_->OnCreate();
@@ -65,17 +86,22 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
     show_->OnPaint();
   }
   if (surface_.empty()) return;
-  const QImage image(surface_.data(), surface_.width(), surface_.height(), surface_.stride(),
-                     QImage::Format_RGB888);
+  QImage image(surface_.data(), surface_.width(), surface_.height(), surface_.stride(), QImage::Format_RGB888);
+  // One surface pixel per device pixel: the painter maps the logical rectangle back without scaling.
+  const qreal ratio = devicePixelRatioF();
+  image.setDevicePixelRatio(ratio);
+  const QRectF logical = event->rect();
+  const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
-  painter.drawImage(event->rect(), image, event->rect());
+  painter.drawImage(logical, image, device);
+  NoteFramePresented();
 }
 
 void ShowWidget::RequestClose() {
   // Posted, as the window's own close request would be, so that input handlers return first.
   QTimer::singleShot(0, this, [this] {
     const bool closes = closeRules_.OnCloseRequest(TickCount(), VerifyPassword, [this](int& x, int& y) {
-      const QPoint p = mapFromGlobal(QCursor::pos());
+      const QPoint p = DevicePoint(mapFromGlobal(QCursor::pos()));
       x = p.x();
       y = p.y();
     });
@@ -85,13 +111,17 @@ void ShowWidget::RequestClose() {
   });
 }
 
-void ShowWidget::mouseMoveEvent(QMouseEvent* event) {
+void ShowWidget::mouseMoveEvent(QMouseEvent* event) { MouseMovedAt(event->globalPosition().toPoint()); }
+
+void ShowWidget::mousePressEvent(QMouseEvent*) { ButtonOrKeyElsewhere(); }
+
+void ShowWidget::MouseMovedAt(const QPoint& global) {
   if (mode_ != Mode::FullScreen) return;
-  const QPoint p = event->position().toPoint();
+  const QPoint p = DevicePoint(QPointF(mapFromGlobal(global)));
   if (closeRules_.OnMouseMove(p.x(), p.y())) RequestClose();
 }
 
-void ShowWidget::mousePressEvent(QMouseEvent*) {
+void ShowWidget::ButtonOrKeyElsewhere() {
   if (mode_ == Mode::FullScreen && closeRules_.OnButtonOrKey()) RequestClose();
 }
 
@@ -100,7 +130,12 @@ void ShowWidget::keyPressEvent(QKeyEvent* event) {
     if (closeRules_.OnButtonOrKey()) RequestClose();
     return;
   }
-  if (event->key() == Qt::Key_Escape) close();
+  if (mode_ == Mode::Windowed && event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  // An embedded show leaves the keys to the window it sits in.
+  QWidget::keyPressEvent(event);
 }
 
 void ShowWidget::changeEvent(QEvent* event) {

@@ -14,21 +14,29 @@
 namespace tenukiro {
 
 // The window the show runs in: full screen and top-most without a cursor for the
-// screen saver (closing by the saver's rules), or an ordinary window. It keeps the
-// window's pixels in a raster that the show draws into and shows what changed.
+// screen saver (closing by the saver's rules), an ordinary window, or a child widget
+// of another window (the configuration dialog's preview). It keeps the window's
+// pixels in a raster that the show draws into and shows what changed.
 class ShowWidget : public QWidget, public ShowHost {
   Q_OBJECT
 
  public:
-  enum class Mode { FullScreen, Windowed };
+  enum class Mode { FullScreen, Windowed, Embedded };
 
   ShowWidget(const Profile& profile, Mode mode, const std::string& programDirectory,
-             SphereImageRenderer* spheres);
+             SphereImageRenderer* spheres, QWidget* parent = nullptr);
   ~ShowWidget() override;
 
   void Start();
+  CShowWnd& Show() { return *show_; }
 
-  Size ClientSize() const override { return Size{width(), height()}; }
+  // Input on the black windows over the other screens counts as input on the saver.
+  void MouseMovedAt(const QPoint& global);
+  void ButtonOrKeyElsewhere();
+
+  // Sizes and the surface are in device pixels, so that a high-density screen shows the same
+  // picture, pixel for pixel, as a screen of scale factor 1 with as many pixels.
+  Size ClientSize() const override;
   Size ScreenSize() const override;
   Raster& Surface() override { return surface_; }
   void ArmTimer(int intervalMs) override { timer_.start(intervalMs); }
@@ -45,6 +53,8 @@ class ShowWidget : public QWidget, public ShowHost {
 
  private:
   void RequestClose();
+  // A point of the widget's logical coordinates in device pixels.
+  QPoint DevicePoint(QPointF logical) const;
 
   Mode mode_;
   QElapsedTimer clock_;

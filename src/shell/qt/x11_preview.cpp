@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "shell/start_trace.h"
 #include "show/show_host.h"
 #include "show/show_window.h"
 
@@ -82,6 +83,7 @@ class X11PreviewHost : public ShowHost {
     image->data = nullptr;  // the pixels stay ours
     XDestroyImage(image);
     XFlush(display_);
+    NoteFramePresented();
   }
 
   void PresentAll() { Present(Rect{0, 0, surface_.width(), surface_.height()}); }

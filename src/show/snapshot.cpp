@@ -1,5 +1,7 @@
-#include "render/snapshot.h"
+#include "show/snapshot.h"
 
+#include "assistant/game_info.h"
+#include "assistant/show_surroundings.h"
 #include "render/board_renderer.h"
 
 namespace tenukiro {
@@ -37,13 +39,23 @@ Raster RenderSnapshot(LoadedRecord& record, const SettingsRecord& settings, cons
   if (frame.empty()) return frame;
   BoardRenderer renderer(settings, patterns, sphere);
   PlayTo(record, renderer, request.step);
+  // The picture around the board is drawn for the position reached, as a fresh show window
+  // paints it.
+  const TextEncoding encoding = TextEncoding::OfGame(record.Collection().CurrentRoot());
+  CGameInfo gameInfo;
+  gameInfo.SetInfo(record.State().gameInfo, encoding);
+  ShowTiming timing{ShowState::NextPosition, record.State().nextWait};
+  ShowSurroundings surroundings(settings, renderer, gameInfo, sphere);
+  surroundings.Show(&record, &timing);
+  renderer.SetSurroundings(&surroundings);
   LayoutInputs in;
   in.clientWidth = request.clientWidth;
   in.clientHeight = request.clientHeight;
   in.screenWidth = request.screenWidth > 0 ? request.screenWidth : request.clientWidth;
   in.view = record.State().view;
-  renderer.SetLayout(ComputeLayout(settings, in, NoInfoBlock{}));
+  renderer.SetLayout(ComputeLayout(settings, in, gameInfo));
   Canvas canvas(frame);
+  canvas.SetTextEncoding(encoding);
   canvas.ClearRect(frame.Bounds(), static_cast<Color>(settings.Effective(ScreenBackgroundColor)));
   renderer.DrawFullFrame(canvas);
   return frame;

@@ -11,12 +11,12 @@
 #include "sgf/sgf_property.h"
 #include "sgf/sgf_reader.h"
 #include "sgf/sgf_value.h"
+#include "support/record_set_test.h"
 
 namespace tenukiro {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CheckBoardInvariants;
 using testing::CompareCaptureMoves;
 using testing::ComparePositions;
 using testing::ReferenceBoard;
@@ -26,10 +26,8 @@ using testing::kSanitizerSampling;
 // reference board side by side, the way the show feeds moves and setup.
 class MainLineReplay {
  public:
-  explicit MainLineReplay(const GameContext& context) : board_(context) {}
-
-  void StartGame() {
-    board_.ResetBoard();
+  void StartGame(const GameContext& context) {
+    board_.ResetBoard(context.columnsPlus1, context.rowsPlus1);
     reference_ = ReferenceBoard(board_.ColumnsPlus1() - 1, board_.RowsPlus1() - 1);
   }
 
@@ -42,6 +40,8 @@ class MainLineReplay {
   std::string Compare() const { return ComparePositions(board_, reference_); }
   std::string CompareCaptures() const { return CompareCaptureMoves(board_, reference_); }
   const Board& board() const { return board_; }
+  // Moves on an occupied point and suicides.
+  int IllegalMoves() const { return illegalMoves_; }
 
  private:
   // Returns whether the property had any value, on the board or not.
@@ -74,31 +74,37 @@ class MainLineReplay {
     if (board_.MoveCount() >= Board::kMaxMoves) return false;
     const int colour = black ? kBlack : kWhite;
     PointValue point = node.PropertyPoint(black ? PROP_B : PROP_W).value_or(PointValue{});
-    if (!board_.IsPlayable(point.column, point.row) || !board_.IsLegalMove(colour, point.column, point.row)) {
+    const bool onBoard = board_.IsPlayable(point.column, point.row);
+    if (!onBoard || !board_.IsLegalMove(colour, point.column, point.row)) {
+      illegalMoves_ += onBoard;
       point = PointValue{};
     }
     reference_.Play(colour, point.column, point.row);
+    illegalMoves_ += point.column != 0 && reference_.Colour(point.column, point.row) == 0;
     board_.PlayMove(colour, point.column, point.row, MoveMode::kGame);
     return true;
   }
 
   Board board_;
   ReferenceBoard reference_{19, 19};
+  int illegalMoves_ = 0;
 };
 
-TEST(BoardCorpusTest, MainLinesMatchReferenceBoard) {
-  int files = 0;
+using BoardRecords = testing::RecordSetTest;
+
+TEST_P(BoardRecords, MainLinesMatchReferenceBoard) {
+  const std::vector<fs::path>& files = testing::RecordFiles(GetParam());
+  int sampled = 0;
   int positions = 0;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(TENUKIRO_CORPUS_DIR)) {
-    if (!entry.is_regular_file() || entry.path().extension() != ".sgf") continue;
-    if (++files % kSanitizerSampling != 0) continue;
-    SCOPED_TRACE(entry.path().string());
-    SgfText text = ReadGameFile(entry.path().string());
+  for (const fs::path& file : files) {
+    if (++sampled % kSanitizerSampling != 0) continue;
+    SCOPED_TRACE(file.string());
+    SgfText text = ReadGameFile(file.string());
     GameContext context;
     SgfCollection collection(context);
     BeginParse(collection, text);
     ASSERT_NE(collection.Cursor(), nullptr);
-    MainLineReplay replay(context);
+    MainLineReplay replay;
     const SgfNode* lastOnLine = nullptr;
     for (SgfNode* node = collection.Cursor(); node; node = collection.NextNodePreorder(node, text)) {
       collection.SelectVariation(node);
@@ -108,7 +114,7 @@ TEST(BoardCorpusTest, MainLinesMatchReferenceBoard) {
           ASSERT_EQ(replay.CompareCaptures(), "");
         }
         collection.GetBoardSize();
-        replay.StartGame();
+        replay.StartGame(context);
       } else if (lastOnLine == nullptr || node != lastOnLine->FirstChild()) {
         continue;
       }
@@ -120,11 +126,17 @@ TEST(BoardCorpusTest, MainLinesMatchReferenceBoard) {
     }
     ASSERT_EQ(replay.Compare(), "");
     ASSERT_EQ(replay.CompareCaptures(), "");
-    ASSERT_EQ(CheckBoardInvariants(replay.board()), "");
+    ASSERT_EQ(replay.board().CheckConsistency(), "");
+    // The project's own games are legal throughout.
+    if (Own()) {
+      EXPECT_EQ(replay.IllegalMoves(), 0);
+    }
   }
-  EXPECT_GT(files, 300);
-  EXPECT_GT(positions, 50000 / kSanitizerSampling);
+  EXPECT_GT(files.size(), Own() ? testing::GeneratedRecords().size() : 300u);
+  EXPECT_GT(positions, (Own() ? 4000 : 50000) / kSanitizerSampling);
 }
+
+INSTANTIATE_TEST_SUITE_P(, BoardRecords, ::testing::ValuesIn(testing::kRecordSets), testing::RecordSetName);
 
 }  // namespace
 }  // namespace tenukiro

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "replay/annotation_state.h"
+
+namespace tenukiro {
+
+// The show's state and the wait before its next step: what a drawn page of a comment hands its
+// line count back to.
+struct ShowTiming {
+  ShowState state = ShowState::NextPosition;
+  int32_t nextWait = 0;
+};
+
+// After the assistant spoke: the state follows whether text remains (next position and more
+// pages swap; next pose stays), and a page of n lines makes the wait T = base + n x line time,
+// spread over the position's poses, the last pose waiting at least what is left of T.
+void HandBackBalloonPage(int lines, bool textRemains, AnnotationState& position, ShowTiming& show);
+
+// After the comment box under the board wrote a page: more pages while text remains, and a page
+// of n lines waits T = base + n x line time.
+void HandBackBoxPage(int lines, bool textRemains, const AnnotationState& position, ShowTiming& show);
+
+}  // namespace tenukiro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tenukiro {
+
+// The most bytes one code point takes in UTF-8.
+inline constexpr std::size_t kMaxUtf8Length = 4;
+
+// Writes one code point as UTF-8 at out (room for kMaxUtf8Length bytes) and returns its length.
+// Surrogates and values past U+10FFFF, which UTF-8 cannot hold, are written as U+FFFD.
+std::size_t PutUtf8(char32_t code, char* out);
+
+// Code points as UTF-8.
+std::string EncodeUtf8(std::u32string_view codes);
+
+}  // namespace tenukiro

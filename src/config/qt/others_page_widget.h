@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QWidget>
+
+#include <array>
+
+#include "config/others_page.h"
+
+namespace tenukiro {
+
+// The others page: ten display switches.
+class OthersPageWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  OthersPageWidget(COthersPage& page, QWidget* parent = nullptr);
+
+  QCheckBox* Box(int index) const { return boxes_[index]; }
+  // Shows what the page holds (after Default).
+  void Refresh();
+
+ private:
+  COthersPage& page_;
+  std::array<QCheckBox*, COthersPage::kSwitches.size()> boxes_{};
+};
+
+}  // namespace tenukiro

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "assistant/page_timing.h"
+
+namespace tenukiro {
+namespace {
+
+// How poses share a comment's time is tested through the show (tests/show); here the rest.
+// A position of base time 2000 and line time 500 with `count` poses; the pose values only need
+// their places, as the show steps through them.
+struct Posed {
+  explicit Posed(int count) {
+    position.nodeDuration = 2000;
+    position.commentLineTime = 500;
+    position.xaCount = count;
+    position.firstXa = count > 0 ? &values[0] : nullptr;
+    position.currentXa = count > 1 ? &values[1] : position.firstXa;
+    show.state = count > 1 ? ShowState::NextPose : ShowState::NextPosition;
+  }
+
+  SgfValue values[3];
+  AnnotationState position;
+  ShowTiming show;
+};
+
+TEST(PageTiming, FurtherPagesAfterTheLastPoseTakeWholeTimes) {
+  Posed p(1);
+  HandBackBalloonPage(2, true, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::MorePages);
+  EXPECT_EQ(p.show.nextWait, 3000) << "one pose: T / 1, and at least T";
+  EXPECT_EQ(p.position.xaCount, 0);
+  HandBackBalloonPage(1, false, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::NextPosition);
+  EXPECT_EQ(p.show.nextWait, 2500);
+}
+
+TEST(PageTiming, WhilePosesWaitTheStateStays) {
+  Posed p(3);
+  HandBackBalloonPage(2, true, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::NextPose);
+  HandBackBalloonPage(0, false, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::NextPose);
+  EXPECT_EQ(p.show.nextWait, 1000) << "a page of no lines leaves the wait";
+}
+
+TEST(PageTiming, TheCommentBoxSetsTheStateFromTheTextLeft) {
+  Posed p(0);
+  HandBackBoxPage(4, true, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::MorePages);
+  EXPECT_EQ(p.show.nextWait, 4000);
+  p.show.nextWait = 123;
+  HandBackBoxPage(0, false, p.position, p.show);
+  EXPECT_EQ(p.show.state, ShowState::NextPosition);
+  EXPECT_EQ(p.show.nextWait, 123);
+}
+
+}  // namespace
+}  // namespace tenukiro
