@@ -77,6 +77,7 @@ class SgfArena {
   static constexpr size_t kStringClasses = 64;
   static constexpr size_t kFirstCommit = 64 * 1024;
   static constexpr size_t kLargestCommit = 32 << 20;
+  static constexpr size_t kPrefetchDistance = 512;
 
   // The common cases (a free-list hit, room left in the committed part) stay
   // inline: the reader allocates several objects per node.
@@ -89,6 +90,10 @@ class SgfArena {
     size = (size + kAlign - 1) / kAlign * kAlign;
     if (committed_ - used_ < size) Commit(size);
     void* result = base_ + used_;
+    // Objects follow each other in the order they are made, so the lines about
+    // to be filled are known: asking for them early hides much of the cost of
+    // writing a tree larger than the caches. A prefetch never faults.
+    __builtin_prefetch(base_ + used_ + kPrefetchDistance, 1, 3);
     used_ += size;
     return result;
   }

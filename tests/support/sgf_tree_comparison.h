@@ -102,8 +102,8 @@ inline std::string NodeDifference(const SgfNode& a, const SgfNode& b) {
     const bool aEnd = ap == aProperties.end();
     const bool bEnd = bp == bProperties.end();
     if (aEnd || bEnd) return aEnd == bEnd ? "" : "property count differs";
-    const std::string where = "property " + std::to_string(index) + " (" + DescribeId((*ap)->Id()) + ")";
-    if ((*ap)->Id() != (*bp)->Id()) return where + " has another identifier";
+    auto where = [&] { return "property " + std::to_string(index) + " (" + DescribeId((*ap)->Id()) + ")"; };
+    if ((*ap)->Id() != (*bp)->Id()) return where() + " has another identifier";
     RingRange<SgfValue> aValues = (*ap)->Values();
     RingRange<SgfValue> bValues = (*bp)->Values();
     auto av = aValues.begin();
@@ -112,10 +112,10 @@ inline std::string NodeDifference(const SgfNode& a, const SgfNode& b) {
       const bool aLast = av == aValues.end();
       const bool bLast = bv == bValues.end();
       if (aLast || bLast) {
-        if (aLast != bLast) return where + ": value count differs";
+        if (aLast != bLast) return where() + ": value count differs";
         break;
       }
-      if (!SameValue(**av, **bv)) return where + " value " + std::to_string(value) + " differs";
+      if (!SameValue(**av, **bv)) return where() + " value " + std::to_string(value) + " differs";
     }
   }
 }
