@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "support/test_records.h"
@@ -21,6 +22,11 @@ class RecordSetTest : public ::testing::TestWithParam<RecordSet> {
 
 inline std::string RecordSetName(const ::testing::TestParamInfo<RecordSet>& info) {
   return info.param == RecordSet::kOwn ? "OwnRecords" : "Corpus";
+}
+
+// Names the set in failure messages.
+inline void PrintTo(RecordSet set, std::ostream* out) {
+  *out << (set == RecordSet::kOwn ? "the project's own records" : "the corpus");
 }
 
 }  // namespace tenukiro::testing
