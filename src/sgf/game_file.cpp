@@ -32,8 +32,9 @@ class FileDescriptor {
 
 // Reads straight into the buffer the parser will use, so the file is never copied (only a UTF-16
 // file is turned into UTF-8).
+// Opening does not wait: a named pipe would otherwise hold the show until someone writes to it.
 bool ReadRegularFile(const std::string& path, SgfText& text) {
-  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0) return false;
   struct stat info;
   if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) return false;

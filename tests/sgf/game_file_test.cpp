@@ -1,10 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 
 #include "base/random_source.h"
@@ -95,6 +98,20 @@ TEST_F(GameFileTest, AnythingButAReadableFileGivesARandomGame) {
     SgfText text = ReadGameFile(unreadable);
     EXPECT_TRUE(IsRandomGame(text));
   }
+}
+
+// A named pipe in the list of records must not stop the show until some writer turns up.
+TEST_F(GameFileTest, APipeGivesARandomGameWithoutWaitingForAWriter) {
+  const fs::path pipe = folder_ / "pipe.sgf";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  auto reading = std::async(std::launch::async, [&pipe] {
+    SgfText text = ReadGameFile(pipe.string());
+    return IsRandomGame(text);
+  });
+  const bool returned = reading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  if (!returned) close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK));  // lets the blocked reading end
+  EXPECT_TRUE(returned);
+  EXPECT_TRUE(reading.get());
 }
 
 }  // namespace
