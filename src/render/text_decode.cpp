@@ -42,19 +42,20 @@ char32_t Windows1252(unsigned char byte) {
   return (byte >= 0x80 && byte <= 0x9F) ? k1252High[byte - 0x80] : char32_t{byte};
 }
 
+DecodedCharacter DecodeFirstCharacter(std::string_view bytes) {
+  char32_t code = 0;
+  const std::size_t length = Utf8Length(bytes, code);
+  if (length == 0) return {Windows1252(static_cast<unsigned char>(bytes[0])), 1};
+  return {code, length};
+}
+
 std::u32string DecodeText(std::string_view bytes) {
   std::u32string out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {
-    char32_t code = 0;
-    const std::size_t length = Utf8Length(bytes, code);
-    if (length == 0) {
-      out += Windows1252(static_cast<unsigned char>(bytes[0]));
-      bytes.remove_prefix(1);
-    } else {
-      out += code;
-      bytes.remove_prefix(length);
-    }
+    const DecodedCharacter character = DecodeFirstCharacter(bytes);
+    out += character.code;
+    bytes.remove_prefix(character.length);
   }
   return out;
 }

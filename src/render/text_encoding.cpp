@@ -142,6 +142,32 @@ std::u32string DecodeText(std::string_view bytes, const TextEncoding& encoding) 
   return out;
 }
 
+CharacterReader::CharacterReader(const TextEncoding& encoding) {
+  if (encoding.IsAutomatic()) return;
+  const iconv_t cd = iconv_open(kUtf32, encoding.Charset().c_str());
+  if (cd != reinterpret_cast<iconv_t>(-1)) converter_ = cd;
+}
+
+CharacterReader::~CharacterReader() {
+  if (converter_) iconv_close(static_cast<iconv_t>(converter_));
+}
+
+DecodedCharacter CharacterReader::Read(std::string_view bytes) {
+  if (!converter_) return DecodeFirstCharacter(bytes);
+  const auto cd = static_cast<iconv_t>(converter_);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char* in = const_cast<char*>(bytes.data());
+  size_t inLeft = bytes.size();
+  char32_t code = 0;
+  char* to = reinterpret_cast<char*>(&code);
+  size_t toLeft = sizeof code;
+  // Room for one code point: iconv stops after the first character.
+  iconv(cd, &in, &inLeft, &to, &toLeft);
+  const auto length = static_cast<size_t>(in - bytes.data());
+  if (toLeft == 0 && length > 0) return {code, length};
+  return {Windows1252(static_cast<unsigned char>(bytes[0])), 1};
+}
+
 std::string ToUtf8(std::string_view bytes, const TextEncoding& encoding) {
   return EncodeUtf8(DecodeText(bytes, encoding));
 }

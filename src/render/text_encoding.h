@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "render/text_decode.h"
+
 namespace tenukiro {
 
 class SgfNode;
@@ -30,6 +32,23 @@ class TextEncoding {
   explicit TextEncoding(std::string charset) : charset_(std::move(charset)) {}
 
   std::string charset_;
+};
+
+// Reads text in an encoding one character at a time, for breaking lines between characters.
+class CharacterReader {
+ public:
+  explicit CharacterReader(const TextEncoding& encoding);
+  ~CharacterReader();
+  CharacterReader(const CharacterReader&) = delete;
+  CharacterReader& operator=(const CharacterReader&) = delete;
+
+  // The first character of non-empty bytes. A byte the charset cannot read is one Windows-1252
+  // character, as in DecodeText. Each character is read afresh: a charset's shift state does not
+  // carry over from one call to the next.
+  DecodedCharacter Read(std::string_view bytes);
+
+ private:
+  void* converter_ = nullptr;  // the iconv descriptor; none when automatic
 };
 
 // The code points of text in an encoding. Bytes the charset cannot read are read one by one as

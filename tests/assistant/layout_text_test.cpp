@@ -200,5 +200,61 @@ TEST_F(LayoutTextTest, TheMeasuredHeightCountsLinesAndBlankLines) {
   EXPECT_EQ(LayoutTextHeight(canvas_, "a b", 1, 3 * H()), 2 * H());
 }
 
+struct WideCase {
+  const char* charset;  // the record's CA value
+  std::string text;
+  size_t characterLength;
+};
+
+// Text without spaces in the scripts that use none still wraps, and only between characters.
+TEST_F(LayoutTextTest, TextWithoutSpacesBreaksBetweenWideCharacters) {
+  std::string han;       // "碁" in UTF-8
+  std::string hyo;       // "表" in Shift_JIS: its second byte is a backslash
+  std::string hangul;    // "바" in EUC-KR
+  for (int i = 0; i < 40; ++i) {
+    han += "\xE7\xA2\x81";
+    hyo += "\x95\x5C";
+    hangul += "\xB9\xD9";
+  }
+  const WideCase cases[] = {{"UTF-8", han, 3}, {"Shift_JIS", hyo, 2}, {"EUC-KR", hangul, 2}};
+  for (const WideCase& c : cases) {
+    canvas_.SetTextEncoding(TextEncoding::ForCharset(c.charset));
+    SetText(c.text);
+    const int width = 200;
+    std::vector<size_t> starts;
+    while (*cursor_ != '\0') {
+      starts.push_back(Offset());
+      ASSERT_EQ(Write(Rect{10, 10, 10 + width, 10 + H()}), 1) << c.charset;
+      const size_t end = *cursor_ == '\0' ? text_.size() : Offset();
+      const std::string line = text_.substr(starts.back(), end - starts.back());
+      EXPECT_LE(canvas_.GetTextExtent(line).width, width) << c.charset << ": no character overhangs";
+      ASSERT_LE(starts.size(), 40u) << c.charset;
+    }
+    EXPECT_GT(starts.size(), 2u) << c.charset << ": the paragraph wraps";
+    for (const size_t start : starts) EXPECT_EQ(start % c.characterLength, 0u) << c.charset << " at " << start;
+  }
+}
+
+// Closing marks end the line they follow, opening ones start the line they lead.
+TEST_F(LayoutTextTest, WideMarksStayWithTheirWords) {
+  const std::string ideograph = "\xE7\xA2\x81";  // 碁
+  const std::string fullStop = "\xE3\x80\x82";   // 。
+  const std::string opening = "\xE3\x80\x8C";    // 「
+  const int width = Width((ideograph + ideograph + ideograph).c_str()) + 1;
+  struct Case {
+    std::string text;
+    std::string secondLine;
+  } cases[] = {
+      {ideograph + ideograph + ideograph + fullStop + ideograph, ideograph + fullStop + ideograph},
+      {ideograph + ideograph + opening + ideograph + ideograph, opening + ideograph + ideograph},
+      {ideograph + ideograph + ideograph + ideograph, ideograph},
+  };
+  for (const Case& c : cases) {
+    SetText(c.text);
+    ASSERT_EQ(Write(Rect{10, 10, 10 + width, 10 + H()}), 1);
+    EXPECT_EQ(std::string(cursor_), c.secondLine);
+  }
+}
+
 }  // namespace
 }  // namespace tenukiro
