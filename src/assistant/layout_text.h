@@ -10,7 +10,7 @@ namespace tenukiro {
 enum TextAlignment : int { TEXT_LEFT = 0, TEXT_RIGHT = 1, TEXT_CENTER = 2, TEXT_JUSTIFY = 3 };
 
 // Writes one page of the text at *cursor into rect with the canvas' font, colours and background
-// mode, word-wrapped; returns the number of lines written and leaves *cursor at the first
+// mode, wrapped at separators and between wide (CJK) characters; returns the number of lines written and leaves *cursor at the first
 // non-separator byte after the page (at the NUL when the text is used up). Separators are the
 // bytes 0x01 to 0x20; every line feed it scans becomes a carriage return in the text itself.
 // The first line of a page is always written, so every page makes progress. A null or empty
