@@ -24,13 +24,16 @@ start_wine() {  # start_wine: Xvfb and a fresh prefix, made once per test
   wineboot -i >"$WORK/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 5 "$WORK/wineboot.log")"
 }
 
-# start_saver [ARGUMENTS...]: runs "Tenukiro.scr ARGUMENTS" in the background; SAVER_PID is its wine
-# process and $WORK/saver.status gets its exit status.
+# start_saver [ARGUMENTS...]: runs "Tenukiro.scr ARGUMENTS" in the background, under the locale
+# $SAVER_LOCALE when it is set; SAVER_PID is its wine process and $WORK/saver.status gets its exit
+# status.
 start_saver() {
   rm -f "$WORK/saver.status"
+  local locale=()
+  [ -n "${SAVER_LOCALE:-}" ] && locale=("LANG=$SAVER_LOCALE" "LC_ALL=$SAVER_LOCALE")
   (
     set +e
-    wine "$SAVER" "$@" >"$WORK/saver.out" 2>&1
+    env "${locale[@]}" wine "$SAVER" "$@" >"$WORK/saver.out" 2>&1
     echo $? >"$WORK/saver.status"
   ) &
   SAVER_PID=$!
