@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace tenukiro {
 
 // The captions and messages of the configuration dialog, its pages, the file order
@@ -80,5 +82,12 @@ enum class ConfigText {
 
 // The text in the interface language (IsFrench), as UTF-8.
 const char* Text(ConfigText id);
+
+// The dialog's bottom line and the About box's: "Tenukiro Version " and the version.
+std::string VersionLine();
+
+// Why the custom patterns need their three bitmaps; when the user has a data folder
+// of their own (looked at before the program's), a paragraph saying where it is.
+std::string PatternFilesExplanation(const std::string& userFolder);
 
 }  // namespace tenukiro

@@ -75,6 +75,15 @@ TEST(FileOrder, DropMovesBeforeTheTarget) {
   }
 }
 
+TEST(FileOrder, ADropAboveTheListGoesFirstAndBelowItLast) {
+  FileOrder order({"a", "b", "c"});
+  order.Drop(1, order.TargetOutsideEntries(true));
+  EXPECT_EQ(order.Paths(), (Paths{"b", "a", "c"}));
+  order.Drop(0, order.TargetOutsideEntries(false));
+  EXPECT_EQ(order.Paths(), (Paths{"a", "c", "b"}));
+  EXPECT_EQ(FileOrder({}).TargetOutsideEntries(false), 0) << "an empty list has only the empty entry";
+}
+
 TEST(FileOrder, AnEmptyListHoldsOnlyTheEmptyEntry) {
   FileOrder order({});
   EXPECT_EQ(order.Entries(), Paths{""});

@@ -18,7 +18,7 @@ DragList::DragList(const FileOrder& order, QWidget* parent) : QListWidget(parent
 int DragList::TargetAt(const QPoint& pos) const {
   const int row = indexAt(pos).row();
   if (row >= 0) return row;
-  return pos.y() < 0 ? 0 : count() - 1;
+  return order_.TargetOutsideEntries(pos.y() < 0);
 }
 
 void DragList::mousePressEvent(QMouseEvent* event) {
