@@ -97,6 +97,8 @@ const char* Text(ConfigText id) {
 
 namespace tenukiro {
 
+std::string Text(StringId id) { return std::string(LoadString(id)); }
+
 std::string VersionLine() { return std::string(Text(ConfigText::VersionLinePrefix)) + TENUKIRO_VERSION_TEXT; }
 
 std::string PatternFilesExplanation(const std::string& userFolder) {

@@ -49,7 +49,8 @@ void ColoursPageWin32::OnCommand(int control) {
       return;
     case IDC_CUSTOM_PATTERNS:
       if (page_.OnCustom(Checked(control))) {
-        MessageBoxW(window_, Wide(PatternFilesExplanation(userFolder_)).c_str(), L"Tenukiro", MB_OK);
+        // The pattern files are looked for in the program's folder only.
+        MessageBoxW(window_, Wide(PatternFilesExplanation("")).c_str(), L"Tenukiro", MB_OK);
       }
       return;
     default:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "config/colours_page.h"
 #include "config/win32/dialog_window.h"
@@ -18,9 +17,7 @@ class ColoursPageWin32 : public DialogWindow {
   };
   static const std::array<ColourControl, 12> kColourControls;
 
-  // `userFolder` is where the user's own pattern files go, when that is not the
-  // program's folder (empty otherwise).
-  ColoursPageWin32(CColoursPage& page, std::string userFolder) : page_(page), userFolder_(std::move(userFolder)) {}
+  explicit ColoursPageWin32(CColoursPage& page) : page_(page) {}
   void Refresh();
 
  protected:
@@ -32,7 +29,6 @@ class ColoursPageWin32 : public DialogWindow {
   void DrawColourButton(const DRAWITEMSTRUCT& item);
 
   CColoursPage& page_;
-  std::string userFolder_;
 };
 
 }  // namespace tenukiro

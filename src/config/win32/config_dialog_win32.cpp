@@ -23,8 +23,8 @@
 namespace tenukiro {
 namespace {
 
-// The file dialog's buffer for the chosen names.
-constexpr DWORD kFileNameBytes = 10000;
+// The file dialog's buffer for the chosen names: 10000 bytes.
+constexpr DWORD kFileNameChars = 10000 / sizeof(wchar_t);
 
 class AboutBox : public DialogWindow {
  protected:
@@ -43,9 +43,10 @@ class AboutBox : public DialogWindow {
 
 class ConfigDialogWin32 : public DialogWindow {
  public:
-  ConfigDialogWin32(Profile& profile, const ConfigDialogServicesWin32& services)
+  ConfigDialogWin32(Profile& profile, const ConfigDialogHost& services)
       : profile_(profile), services_(services), preview_(profile, services.programDirectory, services.spheres) {}
 
+  // IDOK or IDCANCEL.
   int Run(HWND owner);
 
  protected:
@@ -66,7 +67,7 @@ class ConfigDialogWin32 : public DialogWindow {
   void CentreOnScreen();
 
   Profile& profile_;
-  ConfigDialogServicesWin32 services_;
+  ConfigDialogHost services_;
   PreviewWindowWin32 preview_;
   std::unique_ptr<ShowPreview> previewLink_;
   std::unique_ptr<CConfigDialog> logic_;
@@ -178,7 +179,7 @@ void ConfigDialogWin32::CreatePages() {
   }
   temporal_ = std::make_unique<TemporalPageWin32>(logic_->Temporal());
   spatial_ = std::make_unique<SpatialPageWin32>(logic_->Spatial());
-  colours_ = std::make_unique<ColoursPageWin32>(logic_->Colours(), services_.userFolder);
+  colours_ = std::make_unique<ColoursPageWin32>(logic_->Colours());
   others_ = std::make_unique<OthersPageWin32>(logic_->Others());
   pages_ = {temporal_->Create(window_, IDD_TEMPORAL_PAGE), spatial_->Create(window_, IDD_SPATIAL_PAGE),
             colours_->Create(window_, IDD_COLOURS_PAGE), others_->Create(window_, IDD_OTHERS_PAGE)};
@@ -224,7 +225,7 @@ void ConfigDialogWin32::OnCommand(int control, int code) {
       RestoreDefaults();
       return;
     case IDHELP:
-      ShellExecuteA(window_, "open", services_.helpPage.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      ShellExecuteW(window_, L"open", Wide(services_.helpPage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       return;
     case IDOK:
       Accept();
@@ -247,9 +248,10 @@ void ConfigDialogWin32::FillFileList() {
   HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
   LONG widest = 0;
   for (const std::string& path : logic_->Files()) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::wstring line = Wide(path);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     SIZE size{};
-    GetTextExtentPoint32A(dc, path.c_str(), static_cast<int>(path.size()), &size);
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
     widest = std::max(widest, size.cx);
   }
   SelectObject(dc, font);
@@ -260,20 +262,22 @@ void ConfigDialogWin32::FillFileList() {
 }
 
 void ConfigDialogWin32::AddFiles() {
-  std::vector<char> names(kFileNameBytes, '\0');
-  const std::string folder = logic_->InitialDir();
-  const std::string title = AnsiFromUtf8(std::string(LoadString(StringId::kAddFilesTitle)));
-  OPENFILENAMEA chooser{};
+  std::vector<wchar_t> names(kFileNameChars, L'\0');
+  const std::wstring folder = Wide(logic_->InitialDir());
+  const std::wstring title = Wide(StringId::kAddFilesTitle);
+  OPENFILENAMEW chooser{};
   chooser.lStructSize = sizeof chooser;
   chooser.hwndOwner = window_;
   chooser.lpstrFile = names.data();
-  chooser.nMaxFile = kFileNameBytes;
+  chooser.nMaxFile = kFileNameChars;
   chooser.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   chooser.lpstrTitle = title.c_str();
   chooser.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
   // A cancelled dialog, or one whose names do not fit the buffer, adds nothing.
-  if (!GetOpenFileNameA(&chooser)) return;
-  logic_->AddFiles(SplitOpenFileNames(names.data(), names.size()));
+  if (!GetOpenFileNameW(&chooser)) return;
+  std::vector<std::string> paths;
+  for (const std::wstring& path : SplitOpenFileNames(names.data(), names.size())) paths.push_back(Utf8(path));
+  logic_->AddFiles(paths);
   FillFileList();
 }
 
@@ -340,11 +344,12 @@ void ConfigDialogWin32::CentreOnScreen() {
 
 }  // namespace
 
-int RunConfigDialog(HWND owner, Profile& profile, const ConfigDialogServicesWin32& services) {
+int RunConfigDialog(HWND owner, Profile& profile, const ConfigDialogHost& services) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   ConfigDialogWin32 dialog(profile, services);
-  return dialog.Run(owner);
+  dialog.Run(owner);
+  return 0;
 }
 
 }  // namespace tenukiro

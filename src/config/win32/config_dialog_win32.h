@@ -9,19 +9,15 @@
 
 namespace tenukiro {
 
-// What the configuration dialog needs from the host: the program's folder (records,
-// pattern files), the help page of the interface language, where the user's own
-// pattern files go when that is another folder (else empty), and the sphere renderer
-// of the preview. Paths are in the system's ANSI code page.
-struct ConfigDialogServicesWin32 {
-  std::string programDirectory;
-  std::string helpPage;
-  std::string userFolder;
-  SphereImageRenderer* spheres = nullptr;
+// What the Windows host hands the configuration dialog.
+struct ConfigDialogHost {
+  std::string programDirectory;  // the program's folder, ending with a backslash
+  std::string helpPage;          // the help page of the current language
+  SphereImageRenderer* spheres = nullptr;  // for the live preview; null gives the flat look
 };
 
-// Runs the configuration dialog owned by `owner` (none when null) until OK or
-// Cancel; OK writes every setting to the profile. Returns IDOK or IDCANCEL.
-int RunConfigDialog(HWND owner, Profile& profile, const ConfigDialogServicesWin32& services);
+// Runs the configuration dialog modally, owned by `owner` (null: no owner); OK writes every
+// setting into `profile`. Returns the process exit status.
+int RunConfigDialog(HWND owner, Profile& profile, const ConfigDialogHost& host);
 
 }  // namespace tenukiro

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "config/win32/config_resource.h"
+#include "config/win32/win32_text.h"
 
 namespace tenukiro {
 
@@ -80,7 +81,9 @@ void FileOrderDialogWin32::Fill() {
   HWND list = Item(IDC_ORDER_LIST);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& entry : order_.Entries()) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  for (const std::string& entry : order_.Entries()) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+  }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }

@@ -7,8 +7,8 @@
 namespace tenukiro {
 
 // The full paths in the name buffer of a multiple-selection file-open dialog: one
-// path, or a folder followed by names, each ended by a zero byte, the list by a
-// second one. Names are joined to the folder with a backslash.
-std::vector<std::string> SplitOpenFileNames(const char* buffer, size_t size);
+// path, or a folder followed by names, each ended by a zero, the list by a second
+// one. Names are joined to the folder with a backslash.
+std::vector<std::wstring> SplitOpenFileNames(const wchar_t* buffer, size_t size);
 
 }  // namespace tenukiro

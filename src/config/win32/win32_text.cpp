@@ -29,8 +29,6 @@ std::wstring Wide(const std::string& utf8) { return ToWide(utf8, CP_UTF8); }
 
 std::string Utf8(const std::wstring& wide) { return FromWide(wide, CP_UTF8); }
 
-std::string AnsiFromUtf8(const std::string& utf8) { return FromWide(Wide(utf8), CP_ACP); }
-
 std::string WindowTextUtf8(HWND window) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
