@@ -1,15 +1,16 @@
 #include "base/data_files.h"
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
+
+#include "base/file_path.h"
 
 namespace tenukiro {
 namespace {
 
 bool IsFile(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return std::filesystem::is_regular_file(FilePath(path), error);
 }
 
 }  // namespace
@@ -21,17 +22,9 @@ std::string DataFilePath(const std::string& programDirectory, const std::string&
   std::error_code error;
   for (const char* folder : kFolders) {
     const std::string path = programDirectory + folder + name;
-    if (std::filesystem::is_regular_file(path, error)) return path;
+    if (std::filesystem::is_regular_file(FilePath(path), error)) return path;
   }
   return programDirectory + name;
-}
-
-std::string UserDataFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/tenukiro/";
-  const char* home = std::getenv("HOME");
-  if (home && home[0] != '\0') return std::string(home) + "/.local/share/tenukiro/";
-  return {};
 }
 
 std::string UserFilePath(const std::string& programDirectory, const std::string& name) {

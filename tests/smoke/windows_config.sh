@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Windows program's /c under Wine: the configuration dialog opens, keys change values on
-# every page and in the file list (Ctrl+A selects all files, Remove takes them), Return is OK,
-# and the registry then holds what was typed.
+# The Windows program's /c under Wine: the configuration dialog opens on the tab LastPage names,
+# keys change values on every page and in the file list (Ctrl+A selects all files, Remove takes
+# them), Return is OK, and the registry then holds what was typed.
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/wine.bash"
 needs_windows_build
@@ -33,27 +33,27 @@ shot() {  # NAME: a screenshot kept in $CONFIG_SHOTS when that is set
   return 0
 }
 
-# LastPage opens the colours tab.
+# LastPage opens the colours tab. The tab order: file list, its buttons, the two options, the
+# page's controls, the tab control, OK. Ctrl+Tab goes to the next tab, with Shift to the previous.
 shot colours
 # The file list has the focus: Ctrl+A selects both files, Remove takes them.
 keys ctrl+a Tab Tab space
-# Random display order off, priority on; then the tab control.
-keys Tab Tab Tab space Tab space Tab
-# Others: the first two switches on.
-keys Right
+# Random display order off, priority on; on the colours page, 3D effect off.
+keys Tab Tab Tab space Tab space Tab space
+# Others: the last two switches (star points, lines) off.
+keys ctrl+Tab
 shot others
-keys Tab space Tab space
-# Spatial: radius 20, custom grid at 5, -3, custom width 25.
-keys shift+Tab shift+Tab Left Left
+keys shift+Tab space shift+Tab space
+# Spatial: custom height 25, radius 20, custom grid at 5, -3.
+keys ctrl+shift+Tab ctrl+shift+Tab
 shot spatial
-keys Tab Home shift+End 2 0 Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3 Tab space Tab Home shift+End 2 5
-# Colours: 3D effect off.
-keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Right
-keys Tab space
-# Temporal: the first slider to its end.
-keys shift+Tab Left Left
+keys shift+Tab space Tab Home shift+End 2 5
+keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0
+keys Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3
+# Temporal: the transition time slider to its end.
+keys ctrl+shift+Tab
 shot temporal
-keys Tab End
+keys shift+Tab End
 keys Return
 
 for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
@@ -73,16 +73,16 @@ expect() {  # NAME VALUE
 expect NumOfFile 0
 expect RandomAccess 0
 expect SgfPriority 1
-expect MarkOnLastMove 1
-expect MarksAndLabels 1
+expect With3DEffect 0
+expect StarPoints 0
+expect Lines 0
+expect AssistantCustomHeight 1
+expect AssistantHeight 25
 expect StoneRadius 20
 expect GridPosition 2
 expect GridX 5
 expect GridY -3
-expect AssistantCustomWidth 1
-expect AssistantWidth 25
-expect With3DEffect 0
-expect CommonPositionTime 100
+expect SplashDelay 100
 expect LastPage 0
 [ "$failures" -eq 0 ] || fail "$failures registry values differ"
 echo "ok: the dialog wrote what was typed"

@@ -15,10 +15,10 @@
 #include "config/win32/file_order_dialog_win32.h"
 #include "config/win32/open_file_names.h"
 #include "config/win32/others_page_win32.h"
-#include "config/win32/preview_window_win32.h"
 #include "config/win32/spatial_page_win32.h"
 #include "config/win32/temporal_page_win32.h"
 #include "config/win32/win32_text.h"
+#include "shell/win32/show_window_win32.h"
 
 namespace tenukiro {
 namespace {
@@ -44,7 +44,7 @@ class AboutBox : public DialogWindow {
 class ConfigDialogWin32 : public DialogWindow {
  public:
   ConfigDialogWin32(Profile& profile, const ConfigDialogHost& services)
-      : profile_(profile), services_(services), preview_(profile, services.programDirectory, services.spheres) {}
+      : profile_(profile), services_(services), preview_(profile, ShowWindowWin32::Mode::DialogPreview, services.programDirectory, services.spheres) {}
 
   // IDOK or IDCANCEL.
   int Run(HWND owner);
@@ -57,6 +57,11 @@ class ConfigDialogWin32 : public DialogWindow {
   void CreatePages();
   void OnCommand(int control, int code);
   void ShowPage(int tab, bool shown);
+  int CurrentTab() const;
+  // Leaves the current tab for `tab`, as a click on its caption does.
+  void SelectTab(int tab);
+  // Ctrl+Tab and Ctrl+Shift+Tab go to the next and the previous tab, as in property sheets.
+  bool SwitchTabByKey(const MSG& message);
   void FillFileList();
   void AddFiles();
   void RemoveFiles();
@@ -68,7 +73,7 @@ class ConfigDialogWin32 : public DialogWindow {
 
   Profile& profile_;
   ConfigDialogHost services_;
-  PreviewWindowWin32 preview_;
+  ShowWindowWin32 preview_;
   std::unique_ptr<ShowPreview> previewLink_;
   std::unique_ptr<CConfigDialog> logic_;
   std::unique_ptr<TemporalPageWin32> temporal_;
@@ -89,6 +94,7 @@ int ConfigDialogWin32::Run(HWND owner) {
   MSG message;
   while (result_ == 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (TranslateAcceleratorW(window_, accelerators, &message)) continue;
+    if (SwitchTabByKey(message)) continue;
     if (IsDialogMessageW(window_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -110,7 +116,7 @@ INT_PTR ConfigDialogWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->idFrom != IDC_TABS) return FALSE;
-      const int tab = static_cast<int>(SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0));
+      const int tab = CurrentTab();
       if (header->code == TCN_SELCHANGING) ShowPage(tab, false);
       if (header->code == TCN_SELCHANGE) {
         ShowPage(tab, true);
@@ -126,7 +132,7 @@ INT_PTR ConfigDialogWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return FALSE;
     case WM_CLOSE:
-      logic_->Cancel(static_cast<int>(SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0)));
+      logic_->Cancel(CurrentTab());
       Finish(IDCANCEL);
       return TRUE;
     default:
@@ -134,15 +140,31 @@ INT_PTR ConfigDialogWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+int ConfigDialogWin32::CurrentTab() const { return static_cast<int>(SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0)); }
+
+void ConfigDialogWin32::SelectTab(int tab) {
+  const int current = CurrentTab();
+  if (tab == current) return;
+  ShowPage(current, false);
+  SendMessageW(Item(IDC_TABS), TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+  ShowPage(tab, true);
+}
+
+bool ConfigDialogWin32::SwitchTabByKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return false;
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  const int step = GetKeyState(VK_SHIFT) < 0 ? kTabCount - 1 : 1;
+  SelectTab((CurrentTab() + step) % kTabCount);
+  SetFocus(Item(IDC_TABS));
+  return true;
+}
+
 void ConfigDialogWin32::OnInit() {
   HICON icon = LoadIconW(ResourceModule(), MAKEINTRESOURCEW(IDI_TENUKIRO));
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  RECT frame;
-  GetWindowRect(Item(IDC_PREVIEW_FRAME), &frame);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&frame), 2);
-  InflateRect(&frame, -1, -1);
-  preview_.Create(window_, frame);
+  // The preview fills the frame inside its edge.
+  preview_.Create(Item(IDC_PREVIEW_FRAME));
   previewLink_ = std::make_unique<ShowPreview>(preview_.Show());
   const std::string directory = services_.programDirectory;
   logic_ = std::make_unique<CConfigDialog>(profile_, *previewLink_, [this, directory] {
@@ -183,13 +205,15 @@ void ConfigDialogWin32::CreatePages() {
   others_ = std::make_unique<OthersPageWin32>(logic_->Others());
   pages_ = {temporal_->Create(window_, IDD_TEMPORAL_PAGE), spatial_->Create(window_, IDD_SPATIAL_PAGE),
             colours_->Create(window_, IDD_COLOURS_PAGE), others_->Create(window_, IDD_OTHERS_PAGE)};
-  // Each page lies over the tab control's page area, above it in the tab order.
+  // Each page lies over the tab control's page area, just above it in the z-order, so that
+  // the tab control (which clips its siblings) does not paint over it; in the tab order the
+  // page's controls come just before the tab control.
   RECT area;
   GetWindowRect(tabs, &area);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
   SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   for (HWND page : pages_) {
-    SetWindowPos(page, tabs, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(page, Item(IDC_PRIORITY), area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     EnableWindow(page, FALSE);
   }
 }
@@ -231,7 +255,7 @@ void ConfigDialogWin32::OnCommand(int control, int code) {
       Accept();
       return;
     case IDCANCEL:
-      logic_->Cancel(static_cast<int>(SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0)));
+      logic_->Cancel(CurrentTab());
       Finish(IDCANCEL);
       return;
     default:
@@ -309,18 +333,13 @@ void ConfigDialogWin32::RestoreDefaults() {
 }
 
 void ConfigDialogWin32::Accept() {
-  const int tab = static_cast<int>(SendMessageW(Item(IDC_TABS), TCM_GETCURSEL, 0, 0));
-  const auto refusal = logic_->Accept(tab);
+  const auto refusal = logic_->Accept(CurrentTab());
   if (!refusal) {
     Finish(IDOK);
     return;
   }
   // The page with the bad edit comes forward, the message is shown, and the edit gets the focus.
-  if (refusal->tab != tab) {
-    ShowPage(tab, false);
-    SendMessageW(Item(IDC_TABS), TCM_SETCURSEL, static_cast<WPARAM>(refusal->tab), 0);
-    ShowPage(refusal->tab, true);
-  }
+  SelectTab(refusal->tab);
   MessageBoxW(window_, Wide(refusal->error.message).c_str(), L"Tenukiro", MB_OK | MB_ICONEXCLAMATION);
   if (refusal->tab == SpatialTab) {
     HWND edit = spatial_->Item(SpatialPageWin32::kEditControls[refusal->error.control].edit);
