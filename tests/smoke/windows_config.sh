@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The Windows program's /c under Wine: the configuration dialog opens on the tab LastPage names,
-# keys change values on every page and in the file list (Ctrl+A selects all files, Remove takes
-# them), Return is OK, and the registry then holds what was typed.
+# The Windows program's /c under Wine, in English and in French: the configuration dialog opens
+# on the tab LastPage names; the file order dialog sorts the files and OK keeps that order; the
+# About box opens from the system menu; keys change values on every page and in the file list
+# (Ctrl+A selects all files, Remove takes them); Return is OK, and the registry then holds what
+# was typed. Screenshots go to $CONFIG_SHOTS when it is set.
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/wine.bash"
 needs_windows_build
@@ -9,80 +11,126 @@ command -v xdotool >/dev/null || { echo "no xdotool; skipped"; exit 77; }
 start_xvfb 1280x1024
 start_wine
 install_program
-TITLE="Tenukiro Configuration"
 
-reg_set NumOfFile REG_SZ 2
-reg_set File0 REG_SZ 'C:\Tenukiro\Tenukiro.sgf'
-reg_set File1 REG_SZ 'C:\Tenukiro\Tenukiro.sgf'
-reg_set LastPage REG_SZ 2
-
-(cd "$APP" && exec wine Tenukiro.scr /c) &
-APP_PID=$!
-for _ in $(seq 200); do xdotool search --name "^$TITLE\$" >/dev/null 2>&1 && break; sleep 0.1; done
-DIALOG=$(xdotool search --name "^$TITLE\$" | head -n1)
-[ -n "$DIALOG" ] || fail "the dialog never appeared"
-sleep 1
-
-keys() {  # xdotool key names; the dialog gets the focus first (the keyboard follows the pointer)
-  xdotool windowfocus --sync "$DIALOG" 2>/dev/null || true
+keys() {  # xdotool key names, to the window $FOCUS (the keyboard follows the pointer without a window manager)
+  xdotool windowfocus --sync "$FOCUS" 2>/dev/null || true
   xdotool key --delay 60 "$@"
   sleep 0.3
 }
-shot() {  # NAME: a screenshot kept in $CONFIG_SHOTS when that is set
-  [ -n "${CONFIG_SHOTS:-}" ] && import -window root "$CONFIG_SHOTS/$1.png"
+shot() {  # NAME
+  [ -n "${CONFIG_SHOTS:-}" ] && import -window root "$CONFIG_SHOTS/$LANGUAGE-$1.png"
   return 0
 }
-
-# LastPage opens the colours tab. The tab order: file list, its buttons, the two options, the
-# page's controls, the tab control, OK. Ctrl+Tab goes to the next tab, with Shift to the previous.
-shot colours
-# The file list has the focus: Ctrl+A selects both files, Remove takes them.
-keys ctrl+a Tab Tab space
-# Random display order off, priority on; on the colours page, 3D effect off.
-keys Tab Tab Tab space Tab space Tab space
-# Others: the last two switches (star points, lines) off.
-keys ctrl+Tab
-shot others
-keys shift+Tab space shift+Tab space
-# Spatial: custom height 25, radius 20, custom grid at 5, -3.
-keys ctrl+shift+Tab ctrl+shift+Tab
-shot spatial
-keys shift+Tab space Tab Home shift+End 2 5
-keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0
-keys Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3
-# Temporal: the transition time slider to its end.
-keys ctrl+shift+Tab
-shot temporal
-keys shift+Tab End
-keys Return
-
-for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$APP_PID" 2>/dev/null && { shot stuck; fail "Return did not close the dialog"; }
-wait "$APP_PID" || fail "the program exited with an error"
-APP_PID=
-
+window_named() {  # TITLE: waits for the window and prints its number
+  local found=
+  for _ in $(seq 100); do
+    found=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || { shot missing; fail "$LANGUAGE: no window '$1'"; }
+  echo "$found"
+}
+open_dialog() {  # a fresh profile with three files, LastPage 2; the dialog gets the focus
+  wine reg delete "$CONFIG_KEY" /f >/dev/null 2>&1 || true
+  reg_set NumOfFile REG_SZ 3
+  reg_set File0 REG_SZ 'C:\Tenukiro\b.sgf'
+  reg_set File1 REG_SZ 'C:\Tenukiro\c.sgf'
+  reg_set File2 REG_SZ 'C:\Tenukiro\a.sgf'
+  reg_set LastPage REG_SZ 2
+  (cd "$APP" && exec env LC_ALL="$LOCALE" wine Tenukiro.scr /c) &
+  APP_PID=$!
+  DIALOG=$(window_named "$TITLE")
+  FOCUS=$DIALOG
+  sleep 1
+}
+close_with_return() {
+  FOCUS=$DIALOG
+  keys Return
+  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$APP_PID" 2>/dev/null && { shot stuck; fail "$LANGUAGE: Return did not close the dialog"; }
+  wait "$APP_PID" || fail "$LANGUAGE: the program exited with an error"
+  APP_PID=
+}
 failures=0
 expect() {  # NAME VALUE
   local got
   got=$(reg_value "$1")
   if [ "$got" != "$2" ]; then
-    echo "FAIL: $1 is '$got', expected '$2'" >&2
+    echo "FAIL: $LANGUAGE: $1 is '$got', expected '$2'" >&2
     failures=$((failures + 1))
   fi
 }
-expect NumOfFile 0
-expect RandomAccess 0
-expect SgfPriority 1
-expect With3DEffect 0
-expect StarPoints 0
-expect Lines 0
-expect AssistantCustomHeight 1
-expect AssistantHeight 25
-expect StoneRadius 20
-expect GridPosition 2
-expect GridX 5
-expect GridY -3
-expect SplashDelay 100
-expect LastPage 0
+
+# The file order dialog and the About box: the list in the file order dialog has the focus, Sort
+# is the third button after it; Alt+Space opens the system menu, whose last item is About. Return
+# on a button presses it: the focus goes back to the file list before OK.
+order_and_about() {
+  open_dialog
+  keys Tab Tab Tab Tab space
+  FOCUS=$(window_named "$ORDER_TITLE")
+  keys Tab Tab Tab space
+  shot order
+  keys shift+Tab shift+Tab space
+  FOCUS=$DIALOG
+  keys shift+Tab shift+Tab shift+Tab shift+Tab
+  keys alt+space Up Return
+  FOCUS=$(window_named "$ABOUT_TITLE")
+  shot about
+  keys Return
+  close_with_return
+  expect File0 'C:\Tenukiro\a.sgf'
+  expect File1 'C:\Tenukiro\b.sgf'
+  expect File2 'C:\Tenukiro\c.sgf'
+  expect LastPage 2
+}
+
+# The tab order: file list, its buttons, the two options, the page's controls, the tab control,
+# OK. Ctrl+Tab goes to the next tab, with Shift to the previous one.
+every_page() {
+  open_dialog
+  shot colours
+  # The file list has the focus: Ctrl+A selects the files, Remove takes them.
+  keys ctrl+a Tab Tab space
+  # Random display order off, priority on; on the colours page, 3D effect off.
+  keys Tab Tab Tab space Tab space Tab space
+  # Others: the last two switches (star points, lines) off.
+  keys ctrl+Tab
+  shot others
+  keys shift+Tab space shift+Tab space
+  # Spatial: custom height 25, radius 20, custom grid at 5, -3.
+  keys ctrl+shift+Tab ctrl+shift+Tab
+  shot spatial
+  keys shift+Tab space Tab Home shift+End 2 5
+  keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0
+  keys Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3
+  # Temporal: the transition time slider to its end.
+  keys ctrl+shift+Tab
+  shot temporal
+  keys shift+Tab End
+  close_with_return
+  expect NumOfFile 0
+  expect RandomAccess 0
+  expect SgfPriority 1
+  expect With3DEffect 0
+  expect StarPoints 0
+  expect Lines 0
+  expect AssistantCustomHeight 1
+  expect AssistantHeight 25
+  expect StoneRadius 20
+  expect GridPosition 2
+  expect GridX 5
+  expect GridY -3
+  expect SplashDelay 100
+  expect LastPage 0
+}
+
+LANGUAGE=en LOCALE=en_US.UTF-8 TITLE="Tenukiro Configuration" ORDER_TITLE="Change SGF file order" ABOUT_TITLE="About Tenukiro"
+order_and_about
+every_page
+LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="Modification de l'ordre des fichiers SGF"
+# (xdotool matches window names byte by byte: the accented capital is matched by a dot)
+ABOUT_TITLE=".* propos de Tenukiro"
+order_and_about
+every_page
 [ "$failures" -eq 0 ] || fail "$failures registry values differ"
-echo "ok: the dialog wrote what was typed"
+echo "ok: in both languages the dialog wrote what was typed"
