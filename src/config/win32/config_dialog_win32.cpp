@@ -213,7 +213,9 @@ void ConfigDialogWin32::CreatePages() {
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
   SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   for (HWND page : pages_) {
-    SetWindowPos(page, Item(IDC_PRIORITY), area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // The page fills the area, so that its background covers the tab control's body evenly.
+    SetWindowPos(page, Item(IDC_PRIORITY), area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOACTIVATE);
     EnableWindow(page, FALSE);
   }
 }

@@ -8,11 +8,16 @@
 namespace tenukiro {
 namespace {
 
-// Posted after a slider moved, so that the tip shows the time once the slider has
-// written its own number into it.
-constexpr UINT kShowTip = WM_APP + 1;
-
 int SliderIndex(HWND slider) { return GetDlgCtrlID(slider) - IDC_SLIDER_FIRST; }
+
+TOOLINFOW TipTool(HWND page) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  tool.hwnd = page;
+  tool.uId = 1;
+  return tool;
+}
 
 }  // namespace
 
@@ -25,44 +30,66 @@ INT_PTR TemporalPageWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessageW(slider, TBM_SETTICFREQ, CTemporalPage::kTickInterval, 0);
         SendMessageW(slider, TBM_SETPAGESIZE, 0, CTemporalPage::kPageStep);
         SendMessageW(slider, TBM_SETLINESIZE, 0, CTemporalPage::kLineStep);
-        SendMessageW(slider, TBM_SETTIPSIDE, TBTS_TOP, 0);
       }
+      CreateTip();
       Refresh();
       return TRUE;
     case WM_HSCROLL:
-      if (lParam != 0) OnScroll(reinterpret_cast<HWND>(lParam));
+      if (lParam != 0) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
       return TRUE;
-    case kShowTip:
-      ShowTip(static_cast<int>(wParam));
-      return TRUE;
+    case WM_DESTROY:
+      if (tip_) DestroyWindow(tip_);
+      tip_ = nullptr;
+      return FALSE;
     default:
       return FALSE;
   }
 }
 
-void TemporalPageWin32::OnScroll(HWND slider) {
+void TemporalPageWin32::CreateTip() {
+  tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                         ResourceModule(), nullptr);
+  if (!tip_) return;
+  TOOLINFOW tool = TipTool(window_);
+  wchar_t empty[] = L"";
+  tool.lpszText = empty;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TemporalPageWin32::OnScroll(HWND slider, int code) {
   const int index = SliderIndex(slider);
   if (index < 0 || index >= static_cast<int>(CTemporalPage::kSliders.size())) return;
   const auto position = static_cast<int32_t>(SendMessageW(slider, TBM_GETPOS, 0, 0));
   if (position != page_.Position(index)) page_.OnSliderMoved(index, position);
-  PostMessageW(window_, kShowTip, static_cast<WPARAM>(index), 0);
+  if (code == TB_THUMBTRACK) {
+    ShowTip(slider, index);
+  } else if (code == TB_ENDTRACK || code == TB_THUMBPOSITION) {
+    HideTip();
+  }
 }
 
-void TemporalPageWin32::ShowTip(int index) {
-  HWND slider = Item(IDC_SLIDER_FIRST + index);
-  HWND tip = reinterpret_cast<HWND>(SendMessageW(slider, TBM_GETTOOLTIPS, 0, 0));
-  if (!tip) return;
+void TemporalPageWin32::ShowTip(HWND slider, int index) {
+  if (!tip_) return;
   std::wstring text = Wide(page_.TipText(index));
-  TOOLINFOW info{};
-  info.cbSize = sizeof info;
-  info.hwnd = slider;
-  info.uId = reinterpret_cast<UINT_PTR>(slider);
-  if (!SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) {
-    // The slider's own tool has another number: take the first tool of the tip.
-    if (!SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info))) return;
-  }
-  info.lpszText = text.data();
-  SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  TOOLINFOW tool = TipTool(window_);
+  tool.lpszText = text.data();
+  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  // Centred above the thumb.
+  RECT thumb{};
+  SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  MapWindowPoints(slider, nullptr, reinterpret_cast<POINT*>(&thumb), 2);
+  const auto size = static_cast<DWORD>(SendMessageW(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool)));
+  const int x = (thumb.left + thumb.right) / 2 - LOWORD(size) / 2;
+  const int y = thumb.top - HIWORD(size) - 2;
+  SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, y));
+  SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TemporalPageWin32::HideTip() {
+  if (!tip_) return;
+  TOOLINFOW tool = TipTool(window_);
+  SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TemporalPageWin32::Refresh() {

@@ -5,7 +5,8 @@
 
 namespace tenukiro {
 
-// The five time sliders; the tip above a moving thumb shows the time in seconds.
+// The five time sliders; while a thumb is dragged, a tip above it shows the time in
+// seconds. The page keeps that tip itself: the slider's own tip shows only its position.
 class TemporalPageWin32 : public DialogWindow {
  public:
   explicit TemporalPageWin32(CTemporalPage& page) : page_(page) {}
@@ -15,10 +16,13 @@ class TemporalPageWin32 : public DialogWindow {
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void OnScroll(HWND slider);
-  void ShowTip(int slider);
+  void CreateTip();
+  void OnScroll(HWND slider, int code);
+  void ShowTip(HWND slider, int index);
+  void HideTip();
 
   CTemporalPage& page_;
+  HWND tip_ = nullptr;
 };
 
 }  // namespace tenukiro
