@@ -84,8 +84,9 @@ FileOrderDialog::FileOrderDialog(std::vector<std::string> paths, QWidget* parent
     Fill();
   });
   connect(list_, &DragList::Dropped, this, [this](int from, int to) {
-    order_.Drop(from, to);
+    const int landed = order_.Drop(from, to);
     Fill();
+    list_->setCurrentRow(landed);
   });
   resize(520, 360);
   Fill();

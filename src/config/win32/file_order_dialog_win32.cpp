@@ -51,11 +51,10 @@ LRESULT FileOrderDialogWin32::OnDragList(const DRAGLISTINFO& info) {
       return DL_MOVECURSOR;
     case DL_DROPPED: {
       DrawInsert(window_, list, -1);
-      const int target = TargetAt(info.ptCursor);
-      order_.Drop(dragged_, target);
+      const int landed = order_.Drop(dragged_, TargetAt(info.ptCursor));
       dragged_ = -1;
       Fill();
-      SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(target), 0);
+      SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(landed), 0);
       return 0;
     }
     case DL_CANCELDRAG:
