@@ -18,9 +18,12 @@ struct CodePageName {
   UINT codePage;
 };
 
+constexpr UINT kGb18030 = 54936;
+constexpr UINT kGbk = 936;
+
 // The charsets the decoder asks for, under their iconv names.
 constexpr CodePageName kCodePages[] = {
-    {"CP932", 932},       {"GB18030", 54936}, {"BIG5-HKSCS", 950}, {"BIG5", 950},     {"CP949", 949},
+    {"CP932", 932},       {"GB18030", kGb18030}, {"BIG5-HKSCS", 950}, {"BIG5", 950},     {"CP949", 949},
     {"CP936", 936},       {"EUC-JP", 20932},  {"KOI8-R", 20866},   {"KOI8-U", 21866}, {"UTF-8", CP_UTF8},
     {"ISO-2022-JP", 50220}, {"TIS-620", 874},
 };
@@ -63,7 +66,9 @@ char32_t DecodeOne(UINT codePage, const char* bytes, int length) {
 }  // namespace
 
 iconv_t iconv_open(const char* to, const char* from) {
-  const UINT codePage = CodePageOf(from ? from : "");
+  UINT codePage = CodePageOf(from ? from : "");
+  // A system without the GB18030 code page still has GBK, which holds all of GB2312.
+  if (codePage == kGb18030 && !IsValidCodePage(codePage)) codePage = kGbk;
   if (!to || !tenukiro::EqualsIgnoringCase(to, "UTF-32LE") || codePage == 0 || !IsValidCodePage(codePage)) {
     errno = EINVAL;
     return reinterpret_cast<iconv_t>(-1);

@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
   }
   HWND host = MakeHostWindow();
   PumpFor(300);
-  std::string command = "\"" + std::string(argv[1]) + "\" /p " + std::to_string(reinterpret_cast<uintptr_t>(host));
+  std::string command = "\"";
+  command.append(argv[1]).append("\" /p ").append(std::to_string(reinterpret_cast<uintptr_t>(host)));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

@@ -4,20 +4,15 @@
 # About box opens from the system menu; keys change values on every page and in the file list
 # (Ctrl+A selects all files, Remove takes them); Return is OK, and the registry then holds what
 # was typed. Screenshots go to $CONFIG_SHOTS when it is set.
-source "$(dirname "$0")/common.bash"
-source "$(dirname "$0")/wine.bash"
-needs_windows_build
-command -v xdotool >/dev/null || { echo "no xdotool; skipped"; exit 77; }
-start_xvfb 1280x1024
+source "$(dirname "$0")/../wine.bash"
 start_wine
-install_program
 
 keys() {  # xdotool key names, to the window $FOCUS (the keyboard follows the pointer without a window manager)
   xdotool windowfocus --sync "$FOCUS" 2>/dev/null || true
   xdotool key --delay 60 "$@"
   sleep 0.3
 }
-shot() {  # NAME
+snap() {  # NAME: a screenshot kept in $CONFIG_SHOTS
   [ -n "${CONFIG_SHOTS:-}" ] && import -window root "$CONFIG_SHOTS/$LANGUAGE-$1.png"
   return 0
 }
@@ -27,7 +22,7 @@ window_named() {  # TITLE: waits for the window and prints its number
     found=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$found" ] && break
     sleep 0.1
   done
-  [ -n "$found" ] || { shot missing; fail "$LANGUAGE: no window '$1'"; }
+  [ -n "$found" ] || { snap missing; fail "$LANGUAGE: no window '$1'"; }
   echo "$found"
 }
 open_dialog() {  # a fresh profile with three files, LastPage 2; the dialog gets the focus
@@ -37,8 +32,7 @@ open_dialog() {  # a fresh profile with three files, LastPage 2; the dialog gets
   reg_set File1 REG_SZ 'C:\Tenukiro\c.sgf'
   reg_set File2 REG_SZ 'C:\Tenukiro\a.sgf'
   reg_set LastPage REG_SZ 2
-  (cd "$APP" && exec env LC_ALL="$LOCALE" wine Tenukiro.scr /c) &
-  APP_PID=$!
+  SAVER_LOCALE=$LOCALE start_saver /c
   DIALOG=$(window_named "$TITLE")
   FOCUS=$DIALOG
   sleep 1
@@ -46,10 +40,9 @@ open_dialog() {  # a fresh profile with three files, LastPage 2; the dialog gets
 close_with_return() {
   FOCUS=$DIALOG
   keys Return
-  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$APP_PID" 2>/dev/null && { shot stuck; fail "$LANGUAGE: Return did not close the dialog"; }
-  wait "$APP_PID" || fail "$LANGUAGE: the program exited with an error"
-  APP_PID=
+  for _ in $(seq 100); do [ -s "$WORK/saver.status" ] && break; sleep 0.1; done
+  [ -s "$WORK/saver.status" ] || { snap stuck; fail "$LANGUAGE: Return did not close the dialog"; }
+  [ "$(cat "$WORK/saver.status")" = 0 ] || fail "$LANGUAGE: the program exited with $(cat "$WORK/saver.status")"
 }
 failures=0
 expect() {  # NAME VALUE
@@ -69,13 +62,13 @@ order_and_about() {
   keys Tab Tab Tab Tab space
   FOCUS=$(window_named "$ORDER_TITLE")
   keys Tab Tab Tab space
-  shot order
+  snap order
   keys shift+Tab shift+Tab space
   FOCUS=$DIALOG
   keys shift+Tab shift+Tab shift+Tab shift+Tab
   keys alt+space Up Return
   FOCUS=$(window_named "$ABOUT_TITLE")
-  shot about
+  snap about
   keys Return
   close_with_return
   expect File0 'C:\Tenukiro\a.sgf'
@@ -88,24 +81,24 @@ order_and_about() {
 # OK. Ctrl+Tab goes to the next tab, with Shift to the previous one.
 every_page() {
   open_dialog
-  shot colours
+  snap colours
   # The file list has the focus: Ctrl+A selects the files, Remove takes them.
   keys ctrl+a Tab Tab space
   # Random display order off, priority on; on the colours page, 3D effect off.
   keys Tab Tab Tab space Tab space Tab space
   # Others: the last two switches (star points, lines) off.
   keys ctrl+Tab
-  shot others
+  snap others
   keys shift+Tab space shift+Tab space
   # Spatial: custom height 25, radius 20, custom grid at 5, -3.
   keys ctrl+shift+Tab ctrl+shift+Tab
-  shot spatial
+  snap spatial
   keys shift+Tab space Tab Home shift+End 2 5
   keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0
   keys Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3
   # Temporal: the transition time slider to its end.
   keys ctrl+shift+Tab
-  shot temporal
+  snap temporal
   keys shift+Tab End
   close_with_return
   expect NumOfFile 0
