@@ -25,13 +25,14 @@ window_named() {  # TITLE: waits for the window and prints its number
   [ -n "$found" ] || { snap missing; fail "$LANGUAGE: no window '$1'"; }
   echo "$found"
 }
-open_dialog() {  # a fresh profile with three files, LastPage 2; the dialog gets the focus
+open_dialog() {  # a fresh profile with three files, LastPage 2, InitialDir; the dialog gets the focus
   wine reg delete "$CONFIG_KEY" /f >/dev/null 2>&1 || true
   reg_set NumOfFile REG_SZ 3
   reg_set File0 REG_SZ 'C:\Tenukiro\b.sgf'
   reg_set File1 REG_SZ 'C:\Tenukiro\c.sgf'
   reg_set File2 REG_SZ 'C:\Tenukiro\a.sgf'
   reg_set LastPage REG_SZ 2
+  reg_set InitialDir REG_SZ "$FOLDER"
   SAVER_LOCALE=$LOCALE start_saver /c
   DIALOG=$(window_named "$TITLE")
   FOCUS=$DIALOG
@@ -54,10 +55,11 @@ expect() {  # NAME VALUE
   fi
 }
 
-# The file order dialog and the About box: the list in the file order dialog has the focus, Sort
-# is the third button after it; Alt+Space opens the system menu, whose last item is About. Return
+# The file order dialog, Add and the About box: the list in the file order dialog has the focus,
+# Sort is the third button after it; the file dialog starts in InitialDir, where two names typed
+# at once are chosen together; Alt+Space opens the system menu, whose last item is About. Return
 # on a button presses it: the focus goes back to the file list before OK.
-order_and_about() {
+order_add_and_about() {
   open_dialog
   keys Tab Tab Tab Tab space
   FOCUS=$(window_named "$ORDER_TITLE")
@@ -65,7 +67,15 @@ order_and_about() {
   snap order
   keys shift+Tab shift+Tab space
   FOCUS=$DIALOG
-  keys shift+Tab shift+Tab shift+Tab shift+Tab
+  keys shift+Tab shift+Tab shift+Tab space
+  FOCUS=$(window_named "$ADD_TITLE")
+  sleep 1
+  xdotool windowfocus --sync "$FOCUS" 2>/dev/null || true
+  xdotool type --delay 30 '"Tenukfra.html" "Tenukeng.html"'
+  snap add
+  keys Return
+  FOCUS=$DIALOG
+  keys shift+Tab
   keys alt+space Up Return
   FOCUS=$(window_named "$ABOUT_TITLE")
   snap about
@@ -74,6 +84,10 @@ order_and_about() {
   expect File0 'C:\Tenukiro\a.sgf'
   expect File1 'C:\Tenukiro\b.sgf'
   expect File2 'C:\Tenukiro\c.sgf'
+  expect NumOfFile 5
+  expect File3 "$FOLDER\Tenukfra.html"
+  expect File4 "$FOLDER\Tenukeng.html"
+  expect InitialDir "$FOLDER"
   expect LastPage 2
 }
 
@@ -117,13 +131,17 @@ every_page() {
   expect LastPage 0
 }
 
+# The build folder as the program sees it, where the help pages are.
+FOLDER=$(winepath -w "$BUILD" 2>/dev/null | tr -d '\r')
+FOLDER=${FOLDER%\\}
 LANGUAGE=en LOCALE=en_US.UTF-8 TITLE="Tenukiro Configuration" ORDER_TITLE="Change SGF file order" ABOUT_TITLE="About Tenukiro"
-order_and_about
+ADD_TITLE="Add..."
+order_add_and_about
 every_page
-LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="Modification de l'ordre des fichiers SGF"
+LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="Modification de l'ordre des fichiers SGF" ADD_TITLE="Ajouter..."
 # (xdotool matches window names byte by byte: the accented capital is matched by a dot)
 ABOUT_TITLE=".* propos de Tenukiro"
-order_and_about
+order_add_and_about
 every_page
 [ "$failures" -eq 0 ] || fail "$failures registry values differ"
 echo "ok: in both languages the dialog wrote what was typed"
