@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program's /c under Wine, in English and in French: the configuration dialog opens
-# on the tab LastPage names; the file order dialog sorts the files and OK keeps that order; the
-# About box opens from the system menu; keys change values on every page and in the file list
-# (Ctrl+A selects all files, Remove takes them); Return is OK, and the registry then holds what
-# was typed. Screenshots go to $CONFIG_SHOTS when it is set.
+# on the tab LastPage names; the file order dialog sorts the files and OK keeps that order; Add
+# appends the files chosen together; the About box opens from the system menu; keys change values
+# on every page (a spin too) and in the file list (Ctrl+A selects all files, Remove takes them);
+# Default puts the options back; Return is OK, and the registry then holds what was typed.
+# Screenshots go to $CONFIG_SHOTS when it is set.
 source "$(dirname "$0")/../wine.bash"
 start_wine
 
@@ -25,7 +26,7 @@ window_named() {  # TITLE: waits for the window and prints its number
   [ -n "$found" ] || { snap missing; fail "$LANGUAGE: no window '$1'"; }
   echo "$found"
 }
-open_dialog() {  # a fresh profile with three files, LastPage 2, InitialDir; the dialog gets the focus
+fresh_profile() {  # three files, LastPage 2, InitialDir
   wine reg delete "$CONFIG_KEY" /f >/dev/null 2>&1 || true
   reg_set NumOfFile REG_SZ 3
   reg_set File0 REG_SZ 'C:\Tenukiro\b.sgf'
@@ -33,6 +34,8 @@ open_dialog() {  # a fresh profile with three files, LastPage 2, InitialDir; the
   reg_set File2 REG_SZ 'C:\Tenukiro\a.sgf'
   reg_set LastPage REG_SZ 2
   reg_set InitialDir REG_SZ "$FOLDER"
+}
+start_dialog() {  # the dialog gets the focus
   SAVER_LOCALE=$LOCALE start_saver /c
   DIALOG=$(window_named "$TITLE")
   FOCUS=$DIALOG
@@ -60,7 +63,8 @@ expect() {  # NAME VALUE
 # at once are chosen together; Alt+Space opens the system menu, whose last item is About. Return
 # on a button presses it: the focus goes back to the file list before OK.
 order_add_and_about() {
-  open_dialog
+  fresh_profile
+  start_dialog
   keys Tab Tab Tab Tab space
   FOCUS=$(window_named "$ORDER_TITLE")
   keys Tab Tab Tab space
@@ -94,7 +98,8 @@ order_add_and_about() {
 # The tab order: file list, its buttons, the two options, the page's controls, the tab control,
 # OK. Ctrl+Tab goes to the next tab, with Shift to the previous one.
 every_page() {
-  open_dialog
+  fresh_profile
+  start_dialog
   snap colours
   # The file list has the focus: Ctrl+A selects the files, Remove takes them.
   keys ctrl+a Tab Tab space
@@ -104,11 +109,12 @@ every_page() {
   keys ctrl+Tab
   snap others
   keys shift+Tab space shift+Tab space
-  # Spatial: custom height 25, radius 20, custom grid at 5, -3.
+  # Spatial: custom height 25, radius 22, custom grid at 5, -3.
   keys ctrl+shift+Tab ctrl+shift+Tab
   snap spatial
   keys shift+Tab space Tab Home shift+End 2 5
-  keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0
+  # The arrow keys in an edit step it through its spin: 20 becomes 22.
+  keys shift+Tab shift+Tab shift+Tab shift+Tab Home shift+End 2 0 Up Up
   keys Tab Down Tab Home shift+End 5 Tab Home shift+End minus 3
   # Temporal: the transition time slider to its end.
   keys ctrl+shift+Tab
@@ -123,12 +129,34 @@ every_page() {
   expect Lines 0
   expect AssistantCustomHeight 1
   expect AssistantHeight 25
-  expect StoneRadius 20
+  expect StoneRadius 22
   expect GridPosition 2
   expect GridX 5
   expect GridY -3
   expect SplashDelay 100
   expect LastPage 0
+}
+
+# Default puts back every option but leaves the files: Default is the last button but one, before
+# the file list in the tab order.
+defaults() {
+  fresh_profile
+  reg_set StoneRadius REG_SZ 30
+  reg_set RandomAccess REG_SZ 0
+  reg_set Lines REG_SZ 0
+  reg_set With3DEffect REG_SZ 0
+  reg_set CommonPositionTime REG_SZ 70
+  reg_set BackColorRed REG_SZ 10
+  start_dialog
+  keys shift+Tab shift+Tab space Tab Tab
+  close_with_return
+  expect NumOfFile 3
+  expect StoneRadius 12
+  expect RandomAccess 1
+  expect Lines 1
+  expect With3DEffect 1
+  expect CommonPositionTime 40
+  expect BackColorRed 255
 }
 
 # The build folder as the program sees it, where the help pages are.
@@ -143,5 +171,6 @@ LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="M
 ABOUT_TITLE=".* propos de Tenukiro"
 order_add_and_about
 every_page
+defaults
 [ "$failures" -eq 0 ] || fail "$failures registry values differ"
 echo "ok: in both languages the dialog wrote what was typed"
