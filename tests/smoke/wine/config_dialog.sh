@@ -3,7 +3,8 @@
 # on the tab LastPage names; the file order dialog sorts the files and OK keeps that order; Add
 # appends the files chosen together; the About box opens from the system menu; keys change values
 # on every page (a spin too) and in the file list (Ctrl+A selects all files, Remove takes them);
-# Default puts the options back; Return is OK, and the registry then holds what was typed.
+# Default puts the options back; a number out of range refuses OK; Return is OK, and the
+# registry then holds what was typed.
 # Screenshots go to $CONFIG_SHOTS when it is set.
 source "$(dirname "$0")/../wine.bash"
 start_wine
@@ -159,6 +160,25 @@ defaults() {
   expect BackColorRed 255
 }
 
+# A custom width out of its range refuses OK with a message and writes nothing; corrected, OK
+# writes it. The width edit is the second tab stop before the tab control on the spatial page.
+refusal() {
+  fresh_profile
+  reg_set LastPage REG_SZ 1
+  reg_set AssistantCustomWidth REG_SZ 1
+  start_dialog
+  keys ctrl+Tab ctrl+shift+Tab shift+Tab shift+Tab Home shift+End 1 5 0 Return
+  FOCUS=$(window_named Tenukiro)
+  snap refusal
+  [ -z "$(reg_value CommonPositionTime)" ] || fail "$LANGUAGE: a refused OK wrote the settings"
+  keys Return
+  FOCUS=$DIALOG
+  keys 2 5
+  close_with_return
+  expect AssistantWidth 25
+  expect CommonPositionTime 40
+}
+
 # The build folder as the program sees it, where the help pages are.
 FOLDER=$(winepath -w "$BUILD" 2>/dev/null | tr -d '\r')
 FOLDER=${FOLDER%\\}
@@ -172,5 +192,6 @@ ABOUT_TITLE=".* propos de Tenukiro"
 order_add_and_about
 every_page
 defaults
+refusal
 [ "$failures" -eq 0 ] || fail "$failures registry values differ"
 echo "ok: in both languages the dialog wrote what was typed"
