@@ -2,7 +2,7 @@
 # The Windows program's /c under Wine, in English and in French: the configuration dialog opens
 # on the tab LastPage names; the file order dialog sorts the files and OK keeps that order; Add
 # appends the files chosen together; the About box opens from the system menu; keys change values
-# on every page (a spin too) and in the file list (Ctrl+A selects all files, Remove takes them);
+# on every page (a spin and the colour chooser too) and in the file list (Ctrl+A selects all files, Remove takes them);
 # Default puts the options back; a number out of range refuses OK; Return is OK, and the
 # registry then holds what was typed.
 # Screenshots go to $CONFIG_SHOTS when it is set.
@@ -26,6 +26,13 @@ window_named() {  # TITLE: waits for the window and prints its number
   done
   [ -n "$found" ] || { snap missing; fail "$LANGUAGE: no window '$1'"; }
   echo "$found"
+}
+window_gone() {  # TITLE: waits until no window has that name
+  for _ in $(seq 50); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "$LANGUAGE: the window '$1' stays"
 }
 fresh_profile() {  # three files, LastPage 2, InitialDir
   wine reg delete "$CONFIG_KEY" /f >/dev/null 2>&1 || true
@@ -106,6 +113,16 @@ every_page() {
   keys ctrl+a Tab Tab space
   # Random display order off, priority on; on the colours page, 3D effect off.
   keys Tab Tab Tab space Tab space Tab space
+  # The screen background: the colour chooser, cancelled, writes nothing; then red, with OK.
+  keys Tab Tab Tab space
+  FOCUS=$(window_named "$CHOOSER_TITLE")
+  snap chooser
+  keys Escape
+  window_gone "$CHOOSER_TITLE"
+  [ -z "$(reg_value CustColorGreen0)" ] || fail "$LANGUAGE: a cancelled colour chooser wrote its custom colours"
+  FOCUS=$DIALOG
+  keys space
+  choose_red_with_ok "$(window_named "$CHOOSER_TITLE")"
   # Others: the last two switches (star points, lines) off.
   keys ctrl+Tab
   snap others
@@ -136,6 +153,23 @@ every_page() {
   expect GridY -3
   expect SplashDelay 100
   expect LastPage 0
+  expect ScreenBackgroundColorRed 255
+  expect ScreenBackgroundColorGreen 0
+  expect CustColorGreen0 170
+  expect CustColorBlue0 85
+  expect CustColorGreen15 255
+}
+
+# choose_red_with_ok WINDOW: in the colour chooser, the first swatch of the second row of basic
+# colours (red), then OK (its place measured on Wine's chooser, in both languages).
+choose_red_with_ok() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  sleep 1  # the chooser is placed after it appears
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + 17)) $((Y + 53)) click 1
+  sleep 0.3
+  xdotool mousemove $((X + 42)) $((Y + HEIGHT - 18)) click 1
+  sleep 0.5
 }
 
 # Default puts back every option but leaves the files: Default is the last button but one, before
@@ -183,10 +217,10 @@ refusal() {
 FOLDER=$(winepath -w "$BUILD" 2>/dev/null | tr -d '\r')
 FOLDER=${FOLDER%\\}
 LANGUAGE=en LOCALE=en_US.UTF-8 TITLE="Tenukiro Configuration" ORDER_TITLE="Change SGF file order" ABOUT_TITLE="About Tenukiro"
-ADD_TITLE="Add..."
+ADD_TITLE="Add..." CHOOSER_TITLE="Color"
 order_add_and_about
 every_page
-LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="Modification de l'ordre des fichiers SGF" ADD_TITLE="Ajouter..."
+LANGUAGE=fr LOCALE=fr_FR.UTF-8 TITLE="Configuration de Tenukiro " ORDER_TITLE="Modification de l'ordre des fichiers SGF" ADD_TITLE="Ajouter..." CHOOSER_TITLE="Couleurs"
 # (xdotool matches window names byte by byte: the accented capital is matched by a dot)
 ABOUT_TITLE=".* propos de Tenukiro"
 order_add_and_about
