@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "base/data_files.h"
 #include "config/win32/config_resource.h"
 #include "config/win32/win32_text.h"
 
@@ -49,8 +50,8 @@ void ColoursPageWin32::OnCommand(int control) {
       return;
     case IDC_CUSTOM_PATTERNS:
       if (page_.OnCustom(Checked(control))) {
-        // The pattern files are looked for in the program's folder only.
-        MessageBoxW(window_, Wide(PatternFilesExplanation("")).c_str(), L"Tenukiro", MB_OK);
+        // The program's folder may not be the user's to write: say where the user's own files go.
+        MessageBoxW(window_, Wide(PatternFilesExplanation(UserDataFolder())).c_str(), L"Tenukiro", MB_OK);
       }
       return;
     default:
