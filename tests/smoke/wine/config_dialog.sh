@@ -169,7 +169,7 @@ choose_red_with_ok() {
   xdotool mousemove $((X + 17)) $((Y + 53)) click 1
   sleep 0.3
   xdotool mousemove $((X + 42)) $((Y + HEIGHT - 18)) click 1
-  sleep 0.5
+  window_gone "$CHOOSER_TITLE"
 }
 
 # Default puts back every option but leaves the files: Default is the last button but one, before
