@@ -22,6 +22,7 @@ class SizedFace {
   SizedFace& operator=(const SizedFace&) = delete;
 
   bool ok() const { return font_ != nullptr; }
+  bool Has(char32_t code) const;
   int ascent() const { return ascent_; }
   const std::string& family() const { return family_; }
   const Glyph& GlyphFor(char32_t code);
@@ -35,29 +36,61 @@ class SizedFace {
   HFONT font_ = nullptr;
   HGDIOBJ previous_ = nullptr;
   int ascent_ = 0;
+  int height_ = 0;
   std::string family_;
   std::unordered_map<char32_t, Glyph> glyphs_;
 };
 
 namespace {
 
+using SizeKey = std::tuple<std::string, int, int, bool>;
+
+// Faces asked for the characters a face lacks (CJK in Arial), in turn: a glyph outline comes from
+// one font only, without the system's font linking. The last ones are found where Wine runs.
+constexpr const char* kFallbackFaces[] = {"Microsoft YaHei", "Yu Gothic", "Malgun Gothic", "MS Gothic",
+                                          "SimSun",          "PMingLiU",  "WenQuanYi Micro Hei"};
+
 struct FontRegistry {
   static constexpr std::size_t kMaxSizes = 256;
 
   std::mutex mutex;
-  std::map<std::tuple<std::string, int, int, bool>, std::shared_ptr<SizedFace>> sizes;
+  std::map<SizeKey, std::shared_ptr<SizedFace>> sizes;
 
   static FontRegistry& Get() {
     static FontRegistry* registry = new FontRegistry;
     return *registry;
   }
+
+  // Null when the face cannot be made.
+  std::shared_ptr<SizedFace> Sized(std::string_view faceName, int height, int weight, bool italic) {
+    const SizeKey key = std::make_tuple(std::string(faceName), height, weight, italic);
+    auto sized = sizes.find(key);
+    if (sized == sizes.end()) {
+      // Fonts already made keep their sizes alive; the cache only forgets them.
+      if (sizes.size() >= kMaxSizes) sizes.clear();
+      auto face = std::make_shared<SizedFace>(faceName, height, weight, italic);
+      if (!face->ok()) face.reset();
+      sized = sizes.emplace(key, std::move(face)).first;
+    }
+    return sized->second;
+  }
 };
+
+// A face of this height that has the character; null when none of the fallbacks has it. Called
+// with the registry locked.
+SizedFace* FallbackFace(char32_t code, int height) {
+  for (const char* name : kFallbackFaces) {
+    SizedFace* face = FontRegistry::Get().Sized(name, height, 400, false).get();
+    if (face && face->Has(code)) return face;
+  }
+  return nullptr;
+}
 
 constexpr int kGreyLevels = 64;
 
 }  // namespace
 
-SizedFace::SizedFace(std::string_view faceName, int height, int weight, bool italic) {
+SizedFace::SizedFace(std::string_view faceName, int height, int weight, bool italic) : height_(height) {
   LOGFONTW description{};
   description.lfHeight = height;  // positive: the cell height, ascent + descent
   description.lfWeight = weight;
@@ -86,6 +119,13 @@ SizedFace::~SizedFace() {
   if (dc_ != nullptr) DeleteDC(dc_);
 }
 
+bool SizedFace::Has(char32_t code) const {
+  if (code > 0xFFFF) return false;
+  const wchar_t character = static_cast<wchar_t>(code);
+  WORD index = 0xFFFF;
+  return GetGlyphIndicesW(dc_, &character, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == 1 && index != 0xFFFF;
+}
+
 const Glyph& SizedFace::GlyphFor(char32_t code) {
   if (auto it = glyphs_.find(code); it != glyphs_.end()) return it->second;
   if (glyphs_.size() >= kMaxGlyphs) glyphs_.clear();
@@ -96,6 +136,10 @@ const Glyph& SizedFace::GlyphFor(char32_t code) {
 Glyph SizedFace::Render(char32_t code) const {
   Glyph glyph;
   if (code > 0xFFFF) return glyph;
+  // Below U+00A0 a missing glyph is a control character or a hole in Windows-1252: nothing to find.
+  if (code >= 0xA0 && !Has(code)) {
+    if (SizedFace* fallback = FallbackFace(code, height_); fallback && fallback != this) return fallback->Render(code);
+  }
   const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
   GLYPHMETRICS metrics{};
   const DWORD size = GetGlyphOutlineW(dc_, static_cast<UINT>(code), GGO_GRAY8_BITMAP, &metrics, 0, nullptr, &identity);
@@ -132,16 +176,7 @@ Font::Font(std::string_view faceName, int height, int weight, bool italic)
     : height_(std::clamp(height, 1, kMaxHeight)) {
   FontRegistry& registry = FontRegistry::Get();
   const std::lock_guard lock(registry.mutex);
-  const auto key = std::make_tuple(std::string(faceName), height_, weight, italic);
-  auto sized = registry.sizes.find(key);
-  if (sized == registry.sizes.end()) {
-    // Fonts already made keep their sizes alive; the cache only forgets them.
-    if (registry.sizes.size() >= FontRegistry::kMaxSizes) registry.sizes.clear();
-    auto face = std::make_shared<SizedFace>(faceName, height_, weight, italic);
-    if (!face->ok()) face.reset();
-    sized = registry.sizes.emplace(key, std::move(face)).first;
-  }
-  face_ = sized->second;
+  face_ = registry.Sized(faceName, height_, weight, italic);
 }
 
 int Font::ascent() const { return face_ ? face_->ascent() : 0; }

@@ -125,6 +125,12 @@ void CheckFonts() {
   int narrowAdvance = 0;
   narrow.ForEachGlyph(U"W ", [&](char32_t, const tenukiro::Glyph& glyph) { narrowAdvance += glyph.advance; });
   Check(!narrow.empty() && narrowAdvance > 0 && narrowAdvance <= advance, "Arial Narrow is no wider");
+  // A character Arial lacks comes from a face that has it, where the system has one.
+  int cjkInked = 0;
+  arial.ForEachGlyph(U"\u56F2", [&](char32_t, const tenukiro::Glyph& glyph) {
+    for (std::uint8_t c : glyph.coverage) cjkInked += c > 128 ? 1 : 0;
+  });
+  Check(cjkInked > 20, "a CJK character is drawn");
 }
 
 void CheckSpheres() {
