@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "render/board_renderer.h"
 #include "replay/board_diagram.h"
@@ -27,7 +28,7 @@ constexpr SettingId kSwitches[] = {SgfPriority, Comment, Assistant, MarkOnLastMo
 // repeat what earlier ones did.
 constexpr long kMaxSteps = 32;
 
-SettingsRecord SettingsFrom(uint16_t bits) {
+SettingsRecord ReadSettings(uint16_t bits) {
   MemoryProfile profile;
   for (size_t i = 0; i < std::size(kSwitches); ++i) {
     profile.WriteInt(InfoOf(kSwitches[i]).name, (bits >> i) & 1);
@@ -35,6 +36,16 @@ SettingsRecord SettingsFrom(uint16_t bits) {
   profile.WriteInt("With3DEffect", 0);
   profile.WriteInt("StoneRadius", 4 + (bits >> 12));
   return ReadShowSettings(profile);
+}
+
+// Reading a profile costs as much as a short record's steps, and the record's own
+// options change the copy it is given, so each mix is read once and copied.
+SettingsRecord SettingsFrom(uint16_t bits) {
+  static std::unordered_map<uint16_t, SettingsRecord> read;
+  bits &= (1u << std::size(kSwitches)) - 1 | 0xF000u;
+  auto found = read.find(bits);
+  if (found == read.end()) found = read.emplace(bits, ReadSettings(bits)).first;
+  return found->second;
 }
 
 void Draw(BoardRenderer& renderer, const LoadedRecord& record, const SettingsRecord& settings, Raster& raster) {
