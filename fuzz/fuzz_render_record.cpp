@@ -42,7 +42,7 @@ SettingsRecord ReadSettings(uint16_t bits) {
 // options change the copy it is given, so each mix is read once and copied.
 SettingsRecord SettingsFrom(uint16_t bits) {
   static std::unordered_map<uint16_t, SettingsRecord> read;
-  bits &= (1u << std::size(kSwitches)) - 1 | 0xF000u;
+  bits &= ((1u << std::size(kSwitches)) - 1) | 0xF000u;
   auto found = read.find(bits);
   if (found == read.end()) found = read.emplace(bits, ReadSettings(bits)).first;
   return found->second;
