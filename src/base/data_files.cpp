@@ -1,6 +1,9 @@
 #include "base/data_files.h"
 
+#include <unistd.h>
+
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 
@@ -12,18 +15,34 @@ bool IsFile(const std::string& path) {
   return std::filesystem::is_regular_file(path, error);
 }
 
-}  // namespace
-
-std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
-  // <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of
-  // it as XScreenSaver's hack, one level deeper.
-  static constexpr std::array<const char*, 3> kFolders = {"", "../share/tenukiro/", "../../share/tenukiro/"};
-  std::error_code error;
-  for (const char* folder : kFolders) {
+// The first of the folders (relative to the program's) that holds the file, else the program's.
+std::string FirstFound(const std::string& programDirectory, const std::array<const char*, 3>& folders,
+                       const std::string& name) {
+  for (const char* folder : folders) {
     const std::string path = programDirectory + folder + name;
-    if (std::filesystem::is_regular_file(path, error)) return path;
+    if (IsFile(path)) return path;
   }
   return programDirectory + name;
+}
+
+}  // namespace
+
+// <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of it as
+// XScreenSaver's hack, one level deeper.
+std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
+  return FirstFound(programDirectory, {"", "../share/tenukiro/", "../../share/tenukiro/"}, name);
+}
+
+std::string ModuleFilePath(const std::string& programDirectory, const std::string& name) {
+  return FirstFound(programDirectory, {"", "../lib/tenukiro/", "../../lib/tenukiro/"}, name);
+}
+
+std::string RunningProgramDirectory() {
+  char buffer[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (length <= 0) return {};
+  const std::string path(buffer, static_cast<std::size_t>(length));
+  return path.substr(0, path.rfind('/') + 1);
 }
 
 std::string UserDataFolder() {

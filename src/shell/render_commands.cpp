@@ -8,6 +8,7 @@
 
 #include "render/png.h"
 #include "shell/record_check.h"
+#include "shell/start_trace.h"
 #include "show/snapshot.h"
 #include "show/simulated_show.h"
 #include "sphere/process_sphere_renderer.h"
@@ -20,6 +21,7 @@ int WritePicture(const Raster& picture, const std::string& path, std::ostream& e
     err << "tenukiro: cannot write '" << path << "'\n";
     return 1;
   }
+  NoteFramePresented();
   return 0;
 }
 

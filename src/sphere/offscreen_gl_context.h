@@ -6,6 +6,7 @@
 #include "render/color.h"
 #include "render/raster.h"
 #include "sphere/lighting_parameters.h"
+#include "sphere/sphere_images.h"
 
 // The GL library's context handle, kept opaque so that users of this header see no GL header.
 struct osmesa_context;
@@ -19,8 +20,7 @@ namespace tenukiro {
 // Derived classes give the scene: `Setup` before the caller's settings, `Draw` after them.
 class OffscreenGlContext {
  public:
-  // Larger images are refused: the sphere images of any real screen are far smaller.
-  static constexpr int kMaxSide = 4096;
+  static constexpr int kMaxSide = kMaxSphereImageSide;
 
   OffscreenGlContext() = default;
   OffscreenGlContext(const OffscreenGlContext&) = delete;

@@ -1,14 +1,14 @@
 #include "sphere/process_sphere_renderer.h"
 
+#include "base/data_files.h"
 #include "sphere/cached_sphere_renderer.h"
-#include "sphere/gl_sphere_renderer.h"
+#include "sphere/module_sphere_renderer.h"
 
 namespace tenukiro {
 
 SphereImageRenderer* ProcessSphereRenderer() {
-  GlSphereRenderer* gl = GlSphereRenderer::Instance();
-  if (gl == nullptr) return nullptr;
-  static CachedSphereRenderer cached(*gl);
+  static ModuleSphereRenderer module(ModuleFilePath(RunningProgramDirectory(), kSphereModuleName));
+  static CachedSphereRenderer cached(module);
   return &cached;
 }
 
