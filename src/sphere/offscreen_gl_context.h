@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/raster.h"
 #include "sphere/lighting_parameters.h"
 #include "sphere/sphere_images.h"
