@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs the whole test suite:
-# the normal build, the engine under AddressSanitizer + UBSan, and the fuzzers for a bounded time.
+# the normal build, the Windows screen saver under Wine, the engine under AddressSanitizer + UBSan,
+# and the fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 scripts/build.sh build -DTENUKIRO_WERROR=ON
 (cd build && ctest --output-on-failure --parallel "$(nproc)")
+
+scripts/test-windows.sh build-windows
 
 scripts/build.sh build-asan -DTENUKIRO_WERROR=ON -DTENUKIRO_ENGINE_ONLY=ON -DTENUKIRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --parallel "$(nproc)")

@@ -1,18 +1,16 @@
 #include "base/data_files.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <climits>
-#include <cstdlib>
 #include <filesystem>
+
+#include "base/file_path.h"
 
 namespace tenukiro {
 namespace {
 
 bool IsFile(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return std::filesystem::is_regular_file(FilePath(path), error);
 }
 
 // The first of the folders (relative to the program's) that holds the file, else the program's.
@@ -35,22 +33,6 @@ std::string DataFilePath(const std::string& programDirectory, const std::string&
 
 std::string ModuleFilePath(const std::string& programDirectory, const std::string& name) {
   return FirstFound(programDirectory, {"", "../lib/tenukiro/", "../../lib/tenukiro/"}, name);
-}
-
-std::string RunningProgramDirectory() {
-  char buffer[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (length <= 0) return {};
-  const std::string path(buffer, static_cast<std::size_t>(length));
-  return path.substr(0, path.rfind('/') + 1);
-}
-
-std::string UserDataFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/tenukiro/";
-  const char* home = std::getenv("HOME");
-  if (home && home[0] != '\0') return std::string(home) + "/.local/share/tenukiro/";
-  return {};
 }
 
 std::string UserFilePath(const std::string& programDirectory, const std::string& name) {

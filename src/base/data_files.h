@@ -17,12 +17,9 @@ std::string DataFilePath(const std::string& programDirectory, const std::string&
 // executable is given, and loading it fails as a missing module does.
 std::string ModuleFilePath(const std::string& programDirectory, const std::string& name);
 
-// The folder of the running program, ending with '/'; empty when it cannot be told.
-std::string RunningProgramDirectory();
-
-// The user's own data folder for the program, ending with '/': $XDG_DATA_HOME/tenukiro/,
-// or ~/.local/share/tenukiro/ when that is unset or not an absolute path; empty when
-// there is no home folder either.
+// The user's own data folder for the program, ending with a separator: $XDG_DATA_HOME/tenukiro/,
+// or ~/.local/share/tenukiro/ when that is unset or not an absolute path; on Windows the folder
+// Tenukiro in %APPDATA%. Empty when there is no home folder either.
 std::string UserDataFolder();
 
 // A file the user may make (the pattern bitmaps): in the user's data folder first, since

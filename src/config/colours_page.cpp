@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "base/file_path.h"
 #include "render/cell_images.h"
 
 namespace tenukiro {
@@ -58,7 +59,7 @@ void CColoursPage::Exchange(DialogSettings& settings) const {
 bool AnyPatternFileReadable(const Profile& profile, const std::string& programDirectory) {
   const PatternPaths paths = PatternPathsFor(profile, programDirectory);
   for (const std::string* path : {&paths.background, &paths.blackStones, &paths.whiteStones}) {
-    if (std::ifstream(*path, std::ios::binary).is_open()) return true;
+    if (std::ifstream(FilePath(*path), std::ios::binary).is_open()) return true;
   }
   return false;
 }

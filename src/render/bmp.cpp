@@ -12,6 +12,8 @@
 #define STB_IMAGE_IMPLEMENTATION
 #include <stb/stb_image.h>
 
+#include "base/file_path.h"
+
 namespace tenukiro {
 namespace {
 
@@ -214,7 +216,7 @@ std::optional<Raster> DecodeBmp(std::span<const std::uint8_t> bytes) {
 std::optional<Raster> LoadBmp(const std::string& path) {
   // The largest well-formed file: a 32-bit image of the most pixels allowed, plus headers.
   constexpr std::streamoff kMaxFileSize = kMaxBmpPixels * 4 + 64 * 1024;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) return std::nullopt;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();

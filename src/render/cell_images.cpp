@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/data_files.h"
+#include "base/path_kind.h"
 #include "render/bmp.h"
 #include "render/smooth_rim.h"
 #include "settings/other_values.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr double kStoneAmbientLevel = 2.0;
 
 std::string PatternPath(const std::string& programDirectory, const std::string& name) {
-  return name.starts_with('/') ? name : UserFilePath(programDirectory, name);
+  return IsAbsolutePath(name) ? name : UserFilePath(programDirectory, name);
 }
 
 // Copies the bitmap into dst: pixel for pixel when the sizes agree, else by halftone scaling.

@@ -6,9 +6,8 @@
 #include <iterator>
 #include <utility>
 
-#include <sys/mman.h>
-
 #include "sgf/arena_link.h"
+#include "sgf/region_memory.h"
 
 namespace tenukiro {
 namespace {
@@ -28,14 +27,14 @@ struct StringHeader {
 }  // namespace
 
 SgfArena::~SgfArena() {
-  if (base_) munmap(base_, regionSize_);
+  if (base_) ReleaseRegion(base_, regionSize_);
 }
 
 SgfArena::SgfArena(SgfArena&& other) noexcept { *this = std::move(other); }
 
 SgfArena& SgfArena::operator=(SgfArena&& other) noexcept {
   if (this == &other) return *this;
-  if (base_) munmap(base_, regionSize_);
+  if (base_) ReleaseRegion(base_, regionSize_);
   base_ = std::exchange(other.base_, nullptr);
   regionSize_ = std::exchange(other.regionSize_, 0);
   committed_ = std::exchange(other.committed_, 0);
@@ -55,21 +54,18 @@ void SgfArena::Clear() {
   std::fill(std::begin(freeStrings_), std::end(freeStrings_), 0);
   if (!base_) return;
   if (committed_ > kKeptBytes) {
-    madvise(base_ + kKeptBytes, committed_ - kKeptBytes, MADV_DONTNEED);
-    mprotect(base_ + kKeptBytes, committed_ - kKeptBytes, PROT_NONE);
+    DecommitRange(base_ + kKeptBytes, committed_ - kKeptBytes);
     committed_ = kKeptBytes;
   }
   used_ = RoundUp(sizeof owner_, kAlign);
 }
 
 // Only address space is taken here: nothing is committed, so the size costs no
-// memory. Huge pages are asked for the whole region: a big record fills hundreds
-// of megabytes of tree, and faulting that in 4 KB pages costs more than parsing it.
+// memory.
 void SgfArena::Reserve() {
   for (size_t size = kArenaRegionLimit; size >= kSmallestRegion; size /= 2) {
-    void* region = mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (region == MAP_FAILED) continue;
-    madvise(region, size, MADV_HUGEPAGE);
+    void* region = ReserveRegion(size);
+    if (region == nullptr) continue;
     base_ = static_cast<std::byte*>(region);
     regionSize_ = size;
     return;
@@ -85,7 +81,7 @@ void SgfArena::Commit(size_t size) {
   }
   const size_t grow = RoundUp(std::max(size + used_ - committed_, nextCommit_), kPage);
   if (grow > regionSize_ - committed_) throw std::bad_alloc();
-  if (mprotect(base_ + committed_, grow, PROT_READ | PROT_WRITE) != 0) throw std::bad_alloc();
+  if (!CommitRange(base_ + committed_, grow)) throw std::bad_alloc();
   if (committed_ == 0) std::memcpy(base_, &owner_, sizeof owner_);
   committed_ += grow;
   if (nextCommit_ < kLargestCommit) nextCommit_ *= 2;

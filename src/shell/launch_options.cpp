@@ -1,6 +1,7 @@
 #include "shell/launch_options.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstddef>
 #include <span>
 #include <string_view>
@@ -39,7 +40,7 @@ bool TakesNextArgument(ArgumentKind kind) { return kind != ArgumentKind::None &&
 struct Argument {
   std::string_view text;
   std::pair<int, int> size;
-  long count = 0;
+  std::int64_t count = 0;
   uint32_t seed = 0;
   std::optional<uint64_t> window;
   std::pair<std::string, std::string> setting;
@@ -65,7 +66,7 @@ bool ReadArgument(ArgumentKind kind, std::string_view text, Argument& out) {
       return size.has_value();
     }
     case ArgumentKind::Count: {
-      const auto count = ReadNumber<long>(text);
+      const auto count = ReadNumber<std::int64_t>(text);
       if (count) out.count = *count;
       return count && *count >= 0;
     }
@@ -88,7 +89,13 @@ bool ReadArgument(ArgumentKind kind, std::string_view text, Argument& out) {
   return false;
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// Built by appending: GCC 12 warns falsely about "'" + std::string at -O3 (its bug 105651).
+std::string Quoted(std::string_view text) {
+  std::string quoted = "'";
+  quoted.append(text);
+  quoted += '\'';
+  return quoted;
+}
 
 std::string MissingMessage(ArgumentKind kind, std::string_view option) {
   switch (kind) {

@@ -30,10 +30,10 @@ struct LaunchOptions {
   std::string renderOutput;                          // --render OUT.png
   std::optional<std::pair<int, int>> renderSize;     // --size WxH: the client area
   std::optional<std::pair<int, int>> screenSize;     // --screen WxH
-  std::optional<long> renderStep;                    // --step N; a snapshot without it: 0
-  std::optional<long> renderAt;                      // --at MS: the show's picture at that time
+  std::optional<std::int64_t> renderStep;                    // --step N; a snapshot without it: 0
+  std::optional<std::int64_t> renderAt;                     // --at MS: the show's picture at that time
   std::string framesFolder;                          // --frames DIR
-  long renderUntil = 0;                              // --until MS
+  std::int64_t renderUntil = 0;                           // --until MS
   // The records (files or folders) named after the switches, in place of the profile's
   // list: for every show mode, --render --at and --frames.
   std::vector<std::string> renderFiles;

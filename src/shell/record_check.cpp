@@ -1,29 +1,25 @@
 #include "shell/record_check.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <filesystem>
+#include <fstream>
 #include <ostream>
+
+#include "base/file_path.h"
 
 namespace tenukiro {
 namespace {
 
-// A regular file that opens (a pipe is not waited for), or a folder that opens.
+// A regular file that opens, or a folder that opens. Only a regular file is opened as a file,
+// so a named pipe is never waited for.
 bool CanRead(const std::string& path, bool foldersAllowed) {
-  const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (file < 0) return false;
-  struct stat status;
-  const bool statusKnown = fstat(file, &status) == 0;
-  close(file);
-  if (!statusKnown) return false;
-  if (S_ISREG(status.st_mode)) return true;
-  if (!foldersAllowed || !S_ISDIR(status.st_mode)) return false;
-  DIR* folder = opendir(path.c_str());
-  if (!folder) return false;
-  closedir(folder);
-  return true;
+  const std::filesystem::path file = FilePath(path);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
+  if (error) return false;
+  if (std::filesystem::is_regular_file(status)) return std::ifstream(file, std::ios::binary).is_open();
+  if (!foldersAllowed || !std::filesystem::is_directory(status)) return false;
+  std::filesystem::directory_iterator folder(file, error);
+  return !error;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "base/file_path.h"
 #include "render/png.h"
 #include "shell/record_check.h"
 #include "shell/start_trace.h"
@@ -53,13 +54,13 @@ int RunShow(const LaunchOptions& options, const Profile& profile, const std::str
   }
   SimulatedShow show(profile, client, screen, programDirectory, ProcessSphereRenderer());
   if (options.action == LaunchOptions::Action::Render) {
-    show.RunUntil(static_cast<uint32_t>(std::min<long>(*options.renderAt, UINT32_MAX)));
+    show.RunUntil(static_cast<uint32_t>(std::min<std::int64_t>(*options.renderAt, UINT32_MAX)));
     return WritePicture(show.Surface(), options.renderOutput, err);
   }
   std::error_code error;
-  std::filesystem::create_directories(options.framesFolder, error);
+  std::filesystem::create_directories(FilePath(options.framesFolder), error);
   int status = 0;
-  show.RunUntil(static_cast<uint32_t>(std::min<long>(options.renderUntil, UINT32_MAX)),
+  show.RunUntil(static_cast<uint32_t>(std::min<std::int64_t>(options.renderUntil, UINT32_MAX)),
                 [&](uint32_t now, const Raster& picture) {
                   char name[32];
                   std::snprintf(name, sizeof name, "/%09u.png", now);

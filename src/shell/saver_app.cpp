@@ -89,8 +89,8 @@ int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
     case RunMode::ScreenSaver:
       return platform_.RunScreenSaver(profile);
     case RunMode::ChangePassword:
+      return platform_.RunChangePassword(options.commandLine.window);
     case RunMode::Unset:
-      // The system's screen locker owns the password here.
       return 0;
   }
   return 0;

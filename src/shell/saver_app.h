@@ -26,6 +26,12 @@ class SaverPlatform {
   virtual int RunPreview(Profile& profile, const PreviewTarget& target) = 0;
   virtual int RunScreenSaver(Profile& profile) = 0;
   virtual int RunInWindow(Profile& profile) = 0;
+  // The system's screen-saver password change, owned by `window`. Where the system's screen
+  // locker owns the password there is nothing to do.
+  virtual int RunChangePassword(int64_t window) {
+    static_cast<void>(window);
+    return 0;
+  }
 };
 
 struct ProgramLocation {

@@ -1,34 +1,14 @@
 #include "show/record_walker.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
+#include "base/path_kind.h"
 #include "base/text_compare.h"
 
 namespace tenukiro {
-namespace {
-
-struct FileKind {
-  bool folder = false;
-  bool regular = false;
-};
-
-// What a path names after following symbolic links; neither for a path that
-// cannot be looked at (missing, a dangling link, a link loop).
-FileKind KindOf(const std::string& path) {
-  struct stat status;
-  if (stat(path.c_str(), &status) != 0) return {};
-  return {S_ISDIR(status.st_mode), S_ISREG(status.st_mode)};
-}
-
-}  // namespace
-
 bool HasRecordExtension(std::string_view name) {
   return name.size() >= 4 && EqualsIgnoringCase(name.substr(name.size() - 4), ".sgf");
 }
-
-void RecordWalker::DirCloser::operator()(DIR* dir) const { closedir(dir); }
 
 RecordWalker::RecordWalker(std::vector<std::string> entries) : entries_(std::move(entries)) {}
 
@@ -71,7 +51,7 @@ int RecordWalker::StartNextEntry(std::vector<std::string>& records) {
   const std::string& entry = entries_[nextEntry_++];
   if (KindOf(entry).folder) {
     visited_.clear();
-    EnterFolder(entry.ends_with('/') ? entry : entry + '/');
+    EnterFolder(!entry.empty() && IsPathSeparator(entry.back()) ? entry : entry + '/');
   } else {
     records.push_back(entry);
   }
@@ -81,8 +61,8 @@ int RecordWalker::StartNextEntry(std::vector<std::string>& records) {
 int RecordWalker::ReadEntries(Folder& folder, int budget) {
   int spent = 0;
   while (spent < budget) {
-    const dirent* entry = readdir(folder.reading.get());
-    if (!entry) {
+    FolderEntry entry;
+    if (!NextFolderEntry(*folder.reading, entry)) {
       // The end of the folder, or an error reading it: either way its list is final.
       folder.reading.reset();
       std::sort(folder.children.begin(), folder.children.end(),
@@ -90,28 +70,28 @@ int RecordWalker::ReadEntries(Folder& folder, int budget) {
       break;
     }
     ++spent;
-    const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    FileKind kind{entry->d_type == DT_DIR, entry->d_type == DT_REG};
-    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+    const std::string& name = entry.name;
+    FileKind kind;
+    if (entry.kind) {
+      kind = *entry.kind;
+    } else {
       ++spent;
-      kind = KindOf(folder.path + std::string(name));
+      kind = KindOf(folder.path + name);
     }
     if (kind.folder) {
-      folder.children.push_back({std::string(name) + '/', true});
+      folder.children.push_back({name + '/', true});
     } else if (kind.regular && HasRecordExtension(name)) {
-      folder.children.push_back({std::string(name), false});
+      folder.children.push_back({name, false});
     }
   }
   return spent;
 }
 
 void RecordWalker::EnterFolder(std::string path) {
-  std::unique_ptr<DIR, DirCloser> dir(opendir(path.c_str()));
-  if (!dir) return;
-  struct stat status;
-  if (fstat(dirfd(dir.get()), &status) != 0 || !visited_.insert({status.st_dev, status.st_ino}).second) return;
-  folders_.push_back(Folder{std::move(path), std::move(dir), {}, 0});
+  FolderIdentity identity;
+  OpenedFolder folder = OpenFolder(path, identity);
+  if (!folder || !visited_.insert(identity).second) return;
+  folders_.push_back(Folder{std::move(path), std::move(folder), {}, 0});
 }
 
 }  // namespace tenukiro

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <dirent.h>
-#include <sys/types.h>
-
 #include <memory>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "base/folder_reading.h"
 
 namespace tenukiro {
 
@@ -36,9 +35,6 @@ class RecordWalker {
   size_t EntryCount() const { return entries_.size(); }
 
  private:
-  struct DirCloser {
-    void operator()(DIR* dir) const;
-  };
   // A child of a folder: its name, followed by '/' for a folder, which makes the
   // order of names the order of the paths below them.
   struct Child {
@@ -47,7 +43,7 @@ class RecordWalker {
   };
   struct Folder {
     std::string path;  // ends with '/'
-    std::unique_ptr<DIR, DirCloser> reading;  // open until all its entries are read
+    OpenedFolder reading;  // open until all its entries are read
     std::vector<Child> children;
     size_t next = 0;
   };
@@ -59,7 +55,7 @@ class RecordWalker {
   std::vector<std::string> entries_;
   size_t nextEntry_ = 0;
   std::vector<Folder> folders_;  // the folders being walked, outermost first
-  std::set<std::pair<dev_t, ino_t>> visited_;  // the folders of the current entry
+  std::set<FolderIdentity> visited_;  // the folders of the current entry
 };
 
 // Whether a file name ends in ".sgf", in any letter case.

@@ -13,11 +13,11 @@ ShownPosition PositionOf(const LoadedRecord& record) {
 
 // Walks the record as the show's next-position state does: a new game tree is refreshed whole,
 // any other step is committed and redrawn incrementally (here into an empty picture).
-void PlayTo(LoadedRecord& record, BoardRenderer& renderer, long step) {
+void PlayTo(LoadedRecord& record, BoardRenderer& renderer, std::int64_t step) {
   Raster nowhere;
   Canvas scratch(nowhere);
   renderer.RefreshDisplayGrid(PositionOf(record));
-  for (long i = 0; i < step; ++i) {
+  for (std::int64_t i = 0; i < step; ++i) {
     const LoadedRecord::Step next = record.NextStep();
     if (next.kind == LoadedRecord::StepKind::End) return;
     if (next.kind == LoadedRecord::StepKind::NewGame) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "render/cell_images.h"
@@ -14,7 +15,7 @@ struct SnapshotRequest {
   int clientWidth = 0;
   int clientHeight = 0;
   int screenWidth = 0;  // 0 or less: as wide as the client area
-  long step = 0;        // show steps after the load, counted as the replay counts them
+  std::int64_t step = 0;// show steps after the load, counted as the replay counts them
 };
 
 // Plays a freshly loaded record to the requested step (or its last one) exactly as the show steps

@@ -1,28 +1,28 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "base/color.h"
 #include "render/raster.h"
 #include "sphere/lighting_parameters.h"
 #include "sphere/sphere_images.h"
 
-// The GL library's context handle, kept opaque so that users of this header see no GL header.
-struct osmesa_context;
-
 namespace tenukiro {
+
+// The platform's GL context and the memory it draws into, kept opaque so that users of this
+// header see no GL or system header.
+struct GlTarget;
 
 // A GL rendering context that draws into a memory buffer instead of a window. One context is made
 // once and reused for image after image: making one costs far more than rendering a small image.
-// Each image is rendered into the bottom-left corner of one buffer that only ever grows: the GL
-// library keeps some memory for good every time its buffer changes size.
+// Each image is rendered into the bottom-left corner of one buffer that only ever grows: a GL
+// library may keep some memory for good every time its buffer changes size.
 // Derived classes give the scene: `Setup` before the caller's settings, `Draw` after them.
 class OffscreenGlContext {
  public:
   static constexpr int kMaxSide = kMaxSphereImageSide;
 
-  OffscreenGlContext() = default;
+  OffscreenGlContext();
   OffscreenGlContext(const OffscreenGlContext&) = delete;
   OffscreenGlContext& operator=(const OffscreenGlContext&) = delete;
   virtual ~OffscreenGlContext();
@@ -51,13 +51,7 @@ class OffscreenGlContext {
   void DefaultSetup();
 
  private:
-  bool MakeCurrent();
-  void PrepareTarget(int width, int height);
-
-  osmesa_context* context_ = nullptr;
-  std::vector<std::uint8_t> target_;
-  int targetWidth_ = 0;
-  int targetHeight_ = 0;
+  std::unique_ptr<GlTarget> target_;  // none until Create
   int width_ = 0;  // of the image being rendered
   int height_ = 0;
 };

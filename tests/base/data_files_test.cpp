@@ -64,13 +64,6 @@ TEST_F(DataFiles, TheModuleBesideTheProgramThenInTheLibraryFolder) {
   EXPECT_EQ(ModuleFilePath(bin, name), bin + name) << "the build tree's module beside the program";
 }
 
-TEST(RunningProgram, ItsFolderHoldsThisTestProgram) {
-  const std::string folder = RunningProgramDirectory();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(folder.back(), '/');
-  EXPECT_TRUE(fs::is_regular_file(folder + "test_base")) << folder;
-}
-
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
  public:

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/profile.h"
+#include "shell/saver_close_rules.h"
+#include "show/show_host.h"
+#include "show/show_window.h"
+
+namespace tenukiro {
+
+// The window a show runs in: the full-screen saver (a top-most pop-up over the primary screen,
+// no cursor, closing by the saver's rules), the preview inside a host's window, or an ordinary
+// window. It keeps the window's pixels in a raster the show draws into and copies what changed
+// to the screen. Destroying the window ends the message loop.
+class ShowWindowWin32 : public ShowHost {
+ public:
+  enum class Mode { FullScreen, Preview, Windowed };
+
+  ShowWindowWin32(const Profile& profile, Mode mode, const std::string& programDirectory,
+                  SphereImageRenderer* spheres);
+  ShowWindowWin32(const ShowWindowWin32&) = delete;
+  ShowWindowWin32& operator=(const ShowWindowWin32&) = delete;
+  ~ShowWindowWin32() override;
+
+  // Makes the window (a child covering `parent`'s client area in preview mode); false when the
+  // system refuses it.
+  bool Create(HWND parent);
+  HWND Handle() const { return window_; }
+
+  Size ClientSize() const override;
+  Size ScreenSize() const override;
+  Raster& Surface() override { return surface_; }
+  void ArmTimer(int intervalMs) override;
+  void Present(const Rect& changed) override;
+  uint32_t TickCount() const override { return GetTickCount(); }
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The saver's own handling of input and activation; true when the message was answered.
+  bool OnSaverMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void OnPaint();
+  void OnClose();
+  void CopyToScreen(HDC dc, const Rect& area);
+
+  Mode mode_;
+  HWND window_ = nullptr;
+  Raster surface_;
+  std::vector<std::uint32_t> rowPixels_;  // one presented rectangle in the screen's pixel order
+  std::unique_ptr<CShowWnd> show_;
+  SaverCloseRules closeRules_;
+  bool created_ = false;
+  bool painted_ = false;  // the show has drawn its first whole picture
+};
+
+}  // namespace tenukiro
