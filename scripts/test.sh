@@ -16,5 +16,6 @@ scripts/build.sh build-asan -DTENUKIRO_WERROR=ON -DTENUKIRO_ENGINE_ONLY=ON -DTEN
 
 scripts/build.sh build-fuzz -DTENUKIRO_WERROR=ON -DTENUKIRO_FUZZ=ON -DTENUKIRO_ENGINE_ONLY=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+(cd build-fuzz && ctest --output-on-failure)
 scripts/run-fuzzers.sh build-fuzz "${TENUKIRO_FUZZ_SECONDS:-60}"
 echo "all tests passed"

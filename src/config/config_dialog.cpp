@@ -7,9 +7,10 @@
 namespace tenukiro {
 
 std::optional<std::string> FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
+  // The file dialogs of both systems give paths with their own separator.
+  const size_t slash = path.find_last_of("/\\");
   if (slash == std::string::npos) return std::nullopt;
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
+  return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
 CConfigDialog::CConfigDialog(Profile& profile, ConfigPreview& preview, std::function<bool()> patternFilesFound)
@@ -45,6 +46,8 @@ void CConfigDialog::AddFiles(const std::vector<std::string>& paths) {
 }
 
 void CConfigDialog::RemoveFiles(std::vector<int> lines) {
+  // Remove with nothing selected does nothing, not even a new list for the preview.
+  if (lines.empty()) return;
   std::sort(lines.begin(), lines.end(), std::greater<>());
   lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
   for (const int line : lines) {

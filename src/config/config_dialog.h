@@ -82,8 +82,9 @@ class CConfigDialog {
   COthersPage others_;
 };
 
-// The folder part of a chosen path ("/a/b.sgf" gives "/a", "/b.sgf" gives "/"), or
-// nothing when the path names no folder.
+// The folder part of a chosen path: the text before its last separator, slash or
+// backslash ("/a/b.sgf" gives "/a", "C:\g\b.sgf" gives "C:\g", "/b.sgf" gives "/"),
+// or nothing when the path names no folder.
 std::optional<std::string> FolderOf(const std::string& path);
 
 }  // namespace tenukiro

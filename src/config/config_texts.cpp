@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/language.h"
+#include "base/string_table.h"
 
 namespace tenukiro {
 namespace {
@@ -90,6 +91,20 @@ const char* Text(ConfigText id) {
     if (texts.id == id) return IsFrench() ? texts.french : texts.english;
   }
   return "";
+}
+
+}  // namespace tenukiro
+
+namespace tenukiro {
+
+std::string Text(StringId id) { return std::string(LoadString(id)); }
+
+std::string VersionLine() { return std::string(Text(ConfigText::VersionLinePrefix)) + TENUKIRO_VERSION_TEXT; }
+
+std::string PatternFilesExplanation(const std::string& userFolder) {
+  std::string explanation(LoadString(StringId::kPatternFilesMessage));
+  if (!userFolder.empty()) explanation += "\n\n" + std::string(Text(ConfigText::PatternFilesFolder)) + userFolder;
+  return explanation;
 }
 
 }  // namespace tenukiro

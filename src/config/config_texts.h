@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "base/string_table.h"
+
 namespace tenukiro {
 
 // The captions and messages of the configuration dialog, its pages, the file order
@@ -80,5 +84,15 @@ enum class ConfigText {
 
 // The text in the interface language (IsFrench), as UTF-8.
 const char* Text(ConfigText id);
+// A string of the string table in the interface language. Code that includes the
+// Windows headers calls this: they make LoadString a macro.
+std::string Text(StringId id);
+
+// The dialog's bottom line and the About box's: "Tenukiro Version " and the version.
+std::string VersionLine();
+
+// Why the custom patterns need their three bitmaps; when the user has a data folder
+// of their own (looked at before the program's), a paragraph saying where it is.
+std::string PatternFilesExplanation(const std::string& userFolder);
 
 }  // namespace tenukiro

@@ -13,13 +13,14 @@ bool Precedes(std::string_view a, std::string_view b, bool descending) { return 
 
 FileOrder::FileOrder(std::vector<std::string> paths) : entries_(std::move(paths)) { entries_.emplace_back(); }
 
-void FileOrder::Drop(int from, int to) {
-  if (!CanDrag(from) || to < 0 || to > PathCount() || to == from) return;
+int FileOrder::Drop(int from, int to) {
+  if (!CanDrag(from) || to < 0 || to > PathCount() || to == from) return from;
   std::string moved = std::move(entries_[from]);
   entries_.erase(entries_.begin() + from);
   // Removing the source shifts every later entry up by one.
   const int target = to > from ? to - 1 : to;
   entries_.insert(entries_.begin() + target, std::move(moved));
+  return target;
 }
 
 void FileOrder::Sort() {

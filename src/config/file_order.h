@@ -20,7 +20,12 @@ class FileOrder {
   bool CanDrag(int entry) const { return entry >= 0 && entry < PathCount(); }
   // Moves entry `from` before entry `to` (the empty entry: to the end of the paths).
   // A drag that did not start on a path, or a target outside the list, moves nothing.
-  void Drop(int from, int to);
+  // Returns where the dragged entry is now (the list selects it there).
+  int Drop(int from, int to);
+
+  // Where a drop outside the entries goes: above them, before the first path; below
+  // them, onto the empty entry, that is after the last path.
+  int TargetOutsideEntries(bool above) const { return above ? 0 : PathCount(); }
 
   // A stable insertion sort of the paths in byte order ("Z" before "a"), ascending
   // and descending in turn.

@@ -11,6 +11,8 @@ void CSpatialPage::Load(const DialogSettings& settings) {
   customWidth_ = settings.values[AssistantCustomWidth] != 0;
 }
 
+int CSpatialPage::CheckedGridRadio() const { return std::clamp(gridPosition_, 0, 2); }
+
 std::optional<std::string> CSpatialPage::OnEditChanged(Edit edit, std::string text) {
   const EditInfo& info = kEdits[edit];
   const int32_t typed = TypedInteger(text);

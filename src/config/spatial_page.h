@@ -41,6 +41,9 @@ class CSpatialPage {
   int32_t GridPositionValue() const { return gridPosition_; }
   bool CustomHeight() const { return customHeight_; }
   bool CustomWidth() const { return customWidth_; }
+  // The radio button that shows the grid position: 0 Center, 1 Random, 2 Custom (any
+  // value above 2 is custom too, any below 0 centred).
+  int CheckedGridRadio() const;
   bool GridOffsetsEnabled() const { return gridPosition_ >= 2; }
   bool HeightEnabled() const { return customHeight_; }
   bool WidthEnabled() const { return customWidth_; }

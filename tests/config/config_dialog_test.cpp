@@ -56,9 +56,18 @@ TEST_F(ConfigDialogTest, AddAppendsInOrderAndRemembersTheFolderEvenOnCancel) {
 }
 
 TEST_F(ConfigDialogTest, FolderOfAPath) {
-  EXPECT_EQ(FolderOf("/a/b/c.sgf"), "/a/b");
-  EXPECT_EQ(FolderOf("/c.sgf"), "/");
-  EXPECT_EQ(FolderOf("c.sgf"), std::nullopt);
+  struct Case { const char* path; std::optional<std::string> folder; };
+  for (const Case& c : {Case{"/a/b/c.sgf", "/a/b"}, Case{"/c.sgf", "/"}, Case{"c.sgf", std::nullopt},
+                        Case{"C:\\games\\a.sgf", "C:\\games"}, Case{"C:\\a.sgf", "C:"}, Case{"\\a.sgf", "\\"},
+                        Case{"C:\\x/y\\z.sgf", "C:\\x/y"}, Case{"C:/x\\y/z.sgf", "C:/x\\y"}, Case{"", std::nullopt}}) {
+    EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
+  }
+}
+
+TEST_F(ConfigDialogTest, AddFromAWindowsFolderRemembersIt) {
+  CConfigDialog dialog = MakeDialog();
+  dialog.AddFiles({"D:\\old\\x.sgf", "D:\\go\\kifu\\b.sgf"});
+  EXPECT_EQ(dialog.InitialDir(), "D:\\go\\kifu") << "the folder of the last chosen file";
 }
 
 TEST_F(ConfigDialogTest, RemoveTakesEverySelectedLine) {
@@ -69,6 +78,11 @@ TEST_F(ConfigDialogTest, RemoveTakesEverySelectedLine) {
   dialog.RemoveFiles({1, 0, 1, 9});
   EXPECT_TRUE(dialog.Files().empty());
   EXPECT_TRUE(preview_.lists.back().empty());
+  const size_t lists = preview_.lists.size();
+  dialog.AddFiles({"/e"});
+  dialog.RemoveFiles({});
+  EXPECT_EQ(dialog.Files(), (std::vector<std::string>{"/e"})) << "nothing selected";
+  EXPECT_EQ(preview_.lists.size(), lists + 1) << "only Add gave the preview a list";
 }
 
 TEST_F(ConfigDialogTest, DefaultLeavesTheFilesAlone) {

@@ -60,19 +60,28 @@ TEST(FileOrder, SortAgreesWithTheInsertionSortOnRandomLists) {
 }
 
 TEST(FileOrder, DropMovesBeforeTheTarget) {
-  struct Case { int from, to; Paths expected; };
-  for (const Case& c : {Case{0, 3, {"b", "c", "a"}},   // onto the empty entry: to the end
-                        Case{2, 0, {"c", "a", "b"}},
-                        Case{0, 2, {"b", "a", "c"}},
-                        Case{1, 1, {"a", "b", "c"}},
-                        Case{3, 0, {"a", "b", "c"}},   // the empty entry cannot be dragged
-                        Case{-1, 0, {"a", "b", "c"}},
-                        Case{0, 4, {"a", "b", "c"}}}) {
+  struct Case { int from, to; Paths expected; int landed; };
+  for (const Case& c : {Case{0, 3, {"b", "c", "a"}, 2},   // onto the empty entry: to the end
+                        Case{2, 0, {"c", "a", "b"}, 0},
+                        Case{0, 2, {"b", "a", "c"}, 1},
+                        Case{1, 1, {"a", "b", "c"}, 1},
+                        Case{3, 0, {"a", "b", "c"}, 3},   // the empty entry cannot be dragged
+                        Case{-1, 0, {"a", "b", "c"}, -1},
+                        Case{0, 4, {"a", "b", "c"}, 0}}) {
     FileOrder order({"a", "b", "c"});
-    order.Drop(c.from, c.to);
+    EXPECT_EQ(order.Drop(c.from, c.to), c.landed) << c.from << " -> " << c.to;
     EXPECT_EQ(order.Paths(), c.expected) << c.from << " -> " << c.to;
     EXPECT_EQ(order.Entries().size(), 4u);
   }
+}
+
+TEST(FileOrder, ADropAboveTheListGoesFirstAndBelowItLast) {
+  FileOrder order({"a", "b", "c"});
+  order.Drop(1, order.TargetOutsideEntries(true));
+  EXPECT_EQ(order.Paths(), (Paths{"b", "a", "c"}));
+  order.Drop(0, order.TargetOutsideEntries(false));
+  EXPECT_EQ(order.Paths(), (Paths{"a", "c", "b"}));
+  EXPECT_EQ(FileOrder({}).TargetOutsideEntries(false), 0) << "an empty list has only the empty entry";
 }
 
 TEST(FileOrder, AnEmptyListHoldsOnlyTheEmptyEntry) {

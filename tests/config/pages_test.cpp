@@ -116,6 +116,7 @@ TEST(SpatialPage, EnablingFollowsTheRadioButtonsAndCheckBoxes) {
   page.Load(FreshSettings());
   for (const int32_t position : {0, 1, 2, 0}) {
     page.OnGridPosition(position);
+    EXPECT_EQ(page.CheckedGridRadio(), position);
     EXPECT_EQ(page.GridOffsetsEnabled(), position == 2);
     EXPECT_EQ(preview.Last(GridPosition), position);
   }
@@ -127,6 +128,19 @@ TEST(SpatialPage, EnablingFollowsTheRadioButtonsAndCheckBoxes) {
   page.OnCustomHeight(false);
   EXPECT_FALSE(page.HeightEnabled());
   EXPECT_EQ(preview.Last(AssistantCustomHeight), 0);
+}
+
+TEST(SpatialPage, AnyStoredGridPositionChecksOneRadioButton) {
+  struct Case { int32_t stored; int radio; bool offsets; };
+  for (const Case c : {Case{0, 0, false}, Case{1, 1, false}, Case{2, 2, true}, Case{7, 2, true}, Case{-3, 0, false}}) {
+    RecordingPreview preview;
+    CSpatialPage page(preview);
+    DialogSettings settings = FreshSettings();
+    settings.values[GridPosition] = c.stored;
+    page.Load(settings);
+    EXPECT_EQ(page.CheckedGridRadio(), c.radio) << c.stored;
+    EXPECT_EQ(page.GridOffsetsEnabled(), c.offsets) << c.stored;
+  }
 }
 
 TEST(SpatialPage, SpinStepsWithinTheRange) {

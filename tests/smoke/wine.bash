@@ -112,3 +112,24 @@ stone_pixels() {
   convert "$1" -crop "$2" +repage -colorspace gray "${threshold[@]}" -morphology Erode Disk:4 \
     -format "%[fx:round(mean*w*h)]" info:
 }
+
+# The profile's key, and its values as the program reads them.
+CONFIG_KEY='HKCU\Software\Quorvane\Tenukiro\Config'
+
+reg_set() {  # reg_set NAME TYPE DATA
+  wine reg add "$CONFIG_KEY" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1 || fail "reg add $1 failed"
+}
+
+# reg_value NAME: a number in decimal (a DWORD as a signed 32-bit number) or a text as it is;
+# nothing when the value is missing.
+reg_value() {
+  local line type data
+  line=$(wine reg query "$CONFIG_KEY" /v "$1" 2>/dev/null | tr -d '\r' | grep -i "^ *$1 ") || return 0
+  type=$(awk '{print $2}' <<<"$line")
+  data=$(sed -E 's/^ *[^ ]+ +[^ ]+ +//' <<<"$line")
+  if [ "$type" = REG_DWORD ]; then
+    data=$((data))
+    [ "$data" -ge 2147483648 ] && data=$((data - 4294967296))
+  fi
+  echo "$data"
+}

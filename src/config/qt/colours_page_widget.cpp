@@ -82,9 +82,7 @@ void ColoursPageWidget::Choose(SettingId setting) {
 void ColoursPageWidget::OnCustom(bool checked) {
   if (page_.OnCustom(checked)) {
     // An installed program's folder is not the user's to write: say where the user's own files go.
-    const QString explanation = QText(StringId::kPatternFilesMessage) + QStringLiteral("\n\n") +
-                                QText(ConfigText::PatternFilesFolder) + QUtf8(UserDataFolder());
-    QMessageBox::information(this, QStringLiteral("Tenukiro"), explanation);
+    QMessageBox::information(this, QStringLiteral("Tenukiro"), QUtf8(PatternFilesExplanation(UserDataFolder())));
   }
 }
 

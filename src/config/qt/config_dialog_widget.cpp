@@ -83,7 +83,7 @@ ConfigDialogWidget::ConfigDialogWidget(Profile& profile, ConfigDialogServices se
   buttons->addStretch(1);
   middle->addLayout(buttons);
   column->addLayout(middle);
-  column->addWidget(new QLabel(QText(ConfigText::VersionLinePrefix) + QStringLiteral(TENUKIRO_VERSION_TEXT), this));
+  column->addWidget(new QLabel(QUtf8(VersionLine()), this));
 
   QPushButton* ok = Button(ConfigText::Ok);
   ok->setAutoDefault(true);
@@ -200,7 +200,6 @@ void ConfigDialogWidget::AddFiles() {
 void ConfigDialogWidget::RemoveFiles() {
   std::vector<int> lines;
   for (const QModelIndex& index : files_->selectionModel()->selectedRows()) lines.push_back(index.row());
-  if (lines.empty()) return;
   logic_->RemoveFiles(std::move(lines));
   FillFileList();
 }
@@ -223,8 +222,7 @@ void ConfigDialogWidget::RestoreDefaults() {
 }
 
 void ConfigDialogWidget::ShowAbout() {
-  QMessageBox::about(this, QText(ConfigText::AboutTitle),
-                     QText(ConfigText::VersionLinePrefix) + QStringLiteral(TENUKIRO_VERSION_TEXT));
+  QMessageBox::about(this, QText(ConfigText::AboutTitle), QUtf8(VersionLine()));
 }
 
 void ConfigDialogWidget::accept() {

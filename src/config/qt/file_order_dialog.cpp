@@ -18,7 +18,7 @@ DragList::DragList(const FileOrder& order, QWidget* parent) : QListWidget(parent
 int DragList::TargetAt(const QPoint& pos) const {
   const int row = indexAt(pos).row();
   if (row >= 0) return row;
-  return pos.y() < 0 ? 0 : count() - 1;
+  return order_.TargetOutsideEntries(pos.y() < 0);
 }
 
 void DragList::mousePressEvent(QMouseEvent* event) {
@@ -84,8 +84,9 @@ FileOrderDialog::FileOrderDialog(std::vector<std::string> paths, QWidget* parent
     Fill();
   });
   connect(list_, &DragList::Dropped, this, [this](int from, int to) {
-    order_.Drop(from, to);
+    const int landed = order_.Drop(from, to);
     Fill();
+    list_->setCurrentRow(landed);
   });
   resize(520, 360);
   Fill();

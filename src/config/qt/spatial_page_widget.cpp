@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 #include "config/qt/qt_text.h"
 
 namespace tenukiro {
@@ -83,7 +81,7 @@ void SpatialPageWidget::Refresh() {
   for (int i = 0; i < CSpatialPage::kEditCount; ++i) {
     edits_[i]->SetText(QUtf8(page_.EditText(static_cast<CSpatialPage::Edit>(i))));
   }
-  positions_[std::clamp(page_.GridPositionValue(), 0, 2)]->setChecked(true);
+  positions_[page_.CheckedGridRadio()]->setChecked(true);
   customWidth_->setChecked(page_.CustomWidth());
   customHeight_->setChecked(page_.CustomHeight());
   UpdateEnabling();

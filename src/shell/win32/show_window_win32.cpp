@@ -50,13 +50,14 @@ ShowWindowWin32::~ShowWindowWin32() {
 }
 
 bool ShowWindowWin32::Create(HWND parent) {
-  const wchar_t* windowClass = WindowClass(mode_ != Mode::Preview);
+  const bool child = mode_ == Mode::Preview || mode_ == Mode::DialogPreview;
+  const wchar_t* windowClass = WindowClass(!child);
   DWORD style = WS_POPUP | WS_VISIBLE;
   DWORD extendedStyle = WS_EX_TOPMOST;
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   int x = 0;
   int y = 0;
-  if (mode_ == Mode::Preview) {
+  if (child) {
     style = WS_CHILD | WS_VISIBLE;
     extendedStyle = 0;
     GetClientRect(parent, &area);
@@ -68,7 +69,7 @@ bool ShowWindowWin32::Create(HWND parent) {
     x = y = CW_USEDEFAULT;
   }
   window_ = CreateWindowExW(extendedStyle, windowClass, mode_ == Mode::Windowed ? L"Tenukiro" : L"", style, x, y,
-                            area.right - area.left, area.bottom - area.top, mode_ == Mode::Preview ? parent : nullptr,
+                            area.right - area.left, area.bottom - area.top, child ? parent : nullptr,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_ == nullptr) return false;
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -161,7 +162,7 @@ LRESULT ShowWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DESTROY:
       KillTimer(window_, kShowTimer);
-      PostQuitMessage(0);
+      if (mode_ != Mode::DialogPreview) PostQuitMessage(0);
       return 0;
     case WM_NCDESTROY:
       window_ = nullptr;

@@ -15,11 +15,13 @@ namespace tenukiro {
 
 // The window a show runs in: the full-screen saver (a top-most pop-up over the primary screen,
 // no cursor, closing by the saver's rules), the preview inside a host's window, or an ordinary
-// window. It keeps the window's pixels in a raster the show draws into and copies what changed
-// to the screen. Destroying the window ends the message loop.
+// window, or the configuration dialog's live preview (a child like the preview, whose owner
+// hands the show its settings). It keeps the window's pixels in a raster the show draws into and
+// copies what changed to the screen. Destroying the window ends the message loop, except for the
+// dialog's preview.
 class ShowWindowWin32 : public ShowHost {
  public:
-  enum class Mode { FullScreen, Preview, Windowed };
+  enum class Mode { FullScreen, Preview, Windowed, DialogPreview };
 
   ShowWindowWin32(const Profile& profile, Mode mode, const std::string& programDirectory,
                   SphereImageRenderer* spheres);
@@ -31,6 +33,7 @@ class ShowWindowWin32 : public ShowHost {
   // system refuses it.
   bool Create(HWND parent);
   HWND Handle() const { return window_; }
+  CShowWnd& Show() { return *show_; }
 
   Size ClientSize() const override;
   Size ScreenSize() const override;
