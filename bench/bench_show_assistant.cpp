@@ -6,7 +6,8 @@
 #include <string>
 
 #include "show/show_window.h"
-#include "sphere/process_sphere_renderer.h"
+#include "sphere/cached_sphere_renderer.h"
+#include "sphere/gl_sphere_renderer.h"
 
 namespace tenukiro {
 namespace {
@@ -46,6 +47,14 @@ std::string CommentedGame(int moves, int words) {
 
 // The full-screen show with the assistant, its comments and the game information in 3D, past its
 // first frame.
+// The GL renderer behind a cache, as the program has it once its module is loaded.
+SphereImageRenderer* Spheres() {
+  GlSphereRenderer* gl = GlSphereRenderer::Instance();
+  if (gl == nullptr) return nullptr;
+  static CachedSphereRenderer cached(*gl);
+  return &cached;
+}
+
 struct AssistantShow {
   explicit AssistantShow(const std::string& sgf) {
     folder = fs::temp_directory_path() / ("tenukiro-bench-" + std::to_string(::getpid()));
@@ -56,7 +65,7 @@ struct AssistantShow {
     }
     profile.WriteInt("NumOfFile", 1);
     profile.WriteText("File0", (folder / "game.sgf").string());
-    show = std::make_unique<CShowWnd>(profile, host, folder.string() + "/", ProcessSphereRenderer());
+    show = std::make_unique<CShowWnd>(profile, host, folder.string() + "/", Spheres());
     show->OnCreate();
     show->OnPaint();
   }

@@ -6,15 +6,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-scripts/build.sh build
+scripts/build.sh build -DTENUKIRO_WERROR=ON
 (cd build && ctest --output-on-failure --parallel "$(nproc)")
 
 scripts/test-windows.sh build-windows
 
-scripts/build.sh build-asan -DTENUKIRO_ENGINE_ONLY=ON -DTENUKIRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+scripts/build.sh build-asan -DTENUKIRO_WERROR=ON -DTENUKIRO_ENGINE_ONLY=ON -DTENUKIRO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure --parallel "$(nproc)")
 
-scripts/build.sh build-fuzz -DTENUKIRO_FUZZ=ON -DTENUKIRO_ENGINE_ONLY=ON \
+scripts/build.sh build-fuzz -DTENUKIRO_WERROR=ON -DTENUKIRO_FUZZ=ON -DTENUKIRO_ENGINE_ONLY=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build-fuzz && ctest --output-on-failure)
 scripts/run-fuzzers.sh build-fuzz "${TENUKIRO_FUZZ_SECONDS:-60}"

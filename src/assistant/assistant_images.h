@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/raster.h"
 #include "render/sphere_image_renderer.h"
 

@@ -13,18 +13,26 @@ bool IsFile(const std::string& path) {
   return std::filesystem::is_regular_file(FilePath(path), error);
 }
 
-}  // namespace
-
-std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
-  // <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of
-  // it as XScreenSaver's hack, one level deeper.
-  static constexpr std::array<const char*, 3> kFolders = {"", "../share/tenukiro/", "../../share/tenukiro/"};
-  std::error_code error;
-  for (const char* folder : kFolders) {
+// The first of the folders (relative to the program's) that holds the file, else the program's.
+std::string FirstFound(const std::string& programDirectory, const std::array<const char*, 3>& folders,
+                       const std::string& name) {
+  for (const char* folder : folders) {
     const std::string path = programDirectory + folder + name;
-    if (std::filesystem::is_regular_file(FilePath(path), error)) return path;
+    if (IsFile(path)) return path;
   }
   return programDirectory + name;
+}
+
+}  // namespace
+
+// <prefix>/bin/ holds the program; <prefix>/libexec/xscreensaver/ may hold a copy of it as
+// XScreenSaver's hack, one level deeper.
+std::string DataFilePath(const std::string& programDirectory, const std::string& name) {
+  return FirstFound(programDirectory, {"", "../share/tenukiro/", "../../share/tenukiro/"}, name);
+}
+
+std::string ModuleFilePath(const std::string& programDirectory, const std::string& name) {
+  return FirstFound(programDirectory, {"", "../lib/tenukiro/", "../../lib/tenukiro/"}, name);
 }
 
 std::string UserFilePath(const std::string& programDirectory, const std::string& name) {

@@ -11,6 +11,12 @@ namespace tenukiro {
 // executable is given, and reading it fails as a missing file does.
 std::string DataFilePath(const std::string& programDirectory, const std::string& name);
 
+// A module the program loads when it first needs it: beside the executable, as in the
+// build tree, or else in the library folder of an installed copy (<prefix>/lib/tenukiro/,
+// from bin/ and from libexec/xscreensaver/). When none exists the path beside the
+// executable is given, and loading it fails as a missing module does.
+std::string ModuleFilePath(const std::string& programDirectory, const std::string& name);
+
 // The user's own data folder for the program, ending with a separator: $XDG_DATA_HOME/tenukiro/,
 // or ~/.local/share/tenukiro/ when that is unset or not an absolute path; on Windows the folder
 // Tenukiro in %APPDATA%. Empty when there is no home folder either.

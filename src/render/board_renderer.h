@@ -39,7 +39,6 @@ class BoardRenderer {
   void DrawFrameCell(Canvas& canvas, int x, int y) const;
 
   const DisplayGrid& Display() const { return display_; }
-  const DisplayGrid& PreviousDisplay() const { return previous_; }
   const CellImages& Images() const { return images_; }
   PointBox View() const { return view_; }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/color.h"
 #include "render/clip_region.h"
-#include "render/color.h"
 #include "render/font.h"
 #include "render/geometry.h"
 #include "render/raster.h"

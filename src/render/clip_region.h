@@ -14,7 +14,6 @@ class ClipRegion {
   explicit ClipRegion(const Rect& bounds = Rect{});
 
   const Rect& box() const { return box_; }
-  bool HasExclusions() const { return !excluded_.empty(); }
 
   void Reset(const Rect& bounds);
   void Intersect(const Rect& r);

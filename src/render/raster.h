@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/geometry.h"
 
 namespace tenukiro {

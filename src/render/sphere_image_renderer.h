@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/raster.h"
 
 namespace tenukiro {

@@ -9,6 +9,7 @@
 #include "base/file_path.h"
 #include "render/png.h"
 #include "shell/record_check.h"
+#include "shell/start_trace.h"
 #include "show/snapshot.h"
 #include "show/simulated_show.h"
 #include "sphere/process_sphere_renderer.h"
@@ -21,6 +22,7 @@ int WritePicture(const Raster& picture, const std::string& path, std::ostream& e
     err << "tenukiro: cannot write '" << path << "'\n";
     return 1;
   }
+  NoteFramePresented();
   return 0;
 }
 

@@ -67,7 +67,6 @@ class CShowWnd {
   const FileList& Files() const { return files_; }
   const LoadedRecord* Record() const { return record_.get(); }
   int PlacementX() const { return kx_; }
-  int PlacementY() const { return ky_; }
   const CGameInfo& GameInfo() const { return gameInfo_; }
 
  private:

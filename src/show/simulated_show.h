@@ -28,6 +28,8 @@ class SimulatedShow : public ShowHost {
   // the time of that moment.
   void RunUntil(uint32_t ms, const std::function<void(uint32_t now, const Raster& picture)>& onChange = {});
 
+  const CShowWnd& Show() const { return *show_; }
+
   Size ClientSize() const override { return client_; }
   Size ScreenSize() const override { return screen_; }
   Raster& Surface() override { return surface_; }

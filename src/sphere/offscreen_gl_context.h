@@ -2,9 +2,10 @@
 
 #include <memory>
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/raster.h"
 #include "sphere/lighting_parameters.h"
+#include "sphere/sphere_images.h"
 
 namespace tenukiro {
 
@@ -19,8 +20,7 @@ struct GlTarget;
 // Derived classes give the scene: `Setup` before the caller's settings, `Draw` after them.
 class OffscreenGlContext {
  public:
-  // Larger images are refused: the sphere images of any real screen are far smaller.
-  static constexpr int kMaxSide = 4096;
+  static constexpr int kMaxSide = kMaxSphereImageSide;
 
   OffscreenGlContext();
   OffscreenGlContext(const OffscreenGlContext&) = delete;

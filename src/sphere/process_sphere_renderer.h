@@ -4,9 +4,11 @@
 
 namespace tenukiro {
 
-// The sphere renderer the show and the command-line renderer hand to the drawing code: GL
-// rendering behind a cache of recent images. Null when GL cannot render in this process (the
-// stones and the assistant are then drawn flat).
+// The sphere renderer the show and the command-line renderer hand to the drawing code: the GL
+// renderer behind a cache of recent images. On Linux the renderer is the module found beside
+// the program (see ModuleFilePath), loaded on the first sphere; its requests fail when the
+// module is missing or GL cannot render here. On Windows it is linked in, and null when GL
+// cannot render. Either way the stones and the assistant are then drawn flat.
 SphereImageRenderer* ProcessSphereRenderer();
 
 }  // namespace tenukiro

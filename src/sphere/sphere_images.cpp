@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "sphere/gl_sphere_renderer.h"
-
 namespace tenukiro {
 namespace {
 
@@ -20,7 +18,7 @@ constexpr double kMaskAmbient = 1000.0;
 int Side(int n, int multiple) {
   if (n <= 0) return 0;
   const std::int64_t side = std::int64_t{multiple} * n + 1;
-  return side > OffscreenGlContext::kMaxSide ? 0 : static_cast<int>(side);
+  return side > kMaxSphereImageSide ? 0 : static_cast<int>(side);
 }
 
 SphereImageParams Square(int side, Color diffuse, Color clear, double specular, double ambient) {
@@ -65,13 +63,6 @@ Raster MakeSphereImage(SphereImageRenderer& renderer, const SphereImageParams& p
     return Raster();
   }
   return image;
-}
-
-Raster MakeBackgroundFill(GlSphereRenderer& renderer, int stoneRadius, Color background) {
-  const int side = Side(stoneRadius, 2);
-  if (side == 0) return Raster();
-  Raster image(side, side);
-  return renderer.RenderClear(image, background) ? image : Raster();
 }
 
 bool MakeAssistantSphereImages(SphereImageRenderer& renderer, int unit, Color body, AssistantSphereImages& images) {

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/raster.h"
 #include "render/sphere_image_renderer.h"
 
 namespace tenukiro {
-
-class GlSphereRenderer;
 
 // Everything that decides the pixels of one sphere image.
 struct SphereImageParams {
@@ -17,6 +15,9 @@ struct SphereImageParams {
   double specularLevel = 0.0;
   double ambientLevel = 0.0;
 };
+
+// Larger images are refused: the sphere images of any real screen are far smaller.
+inline constexpr int kMaxSphereImageSide = 4096;
 
 // The scene's own ambient level, which the stones keep.
 inline constexpr double kDefaultAmbientLevel = 2.0;
@@ -36,9 +37,6 @@ SphereImageParams AssistantPupilMaskParams(int unit);
 
 // Renders one image; empty when its size is refused or nothing could be rendered.
 Raster MakeSphereImage(SphereImageRenderer& renderer, const SphereImageParams& params);
-
-// The (2R + 1) square of the empty board, made by a GL clear; empty as above.
-Raster MakeBackgroundFill(GlSphereRenderer& renderer, int stoneRadius, Color background);
 
 struct AssistantSphereImages {
   Raster body, bodyMask, eye, eyeMask, pupil, pupilMask;

@@ -50,6 +50,20 @@ TEST_F(DataFiles, AHackCopiedIntoLibexecFindsTheDataFolder) {
       << "the nearer data folder comes first";
 }
 
+TEST_F(DataFiles, TheModuleBesideTheProgramThenInTheLibraryFolder) {
+  const std::string bin = Folder("bin"), hacks = Folder("libexec/xscreensaver");
+  const char* name = "tenukiro_spheres.so";
+  EXPECT_EQ(ModuleFilePath(bin, name), bin + name) << "neither: the path beside, which fails to load";
+  fs::create_directories(prefix_ / "lib/tenukiro");
+  Make("lib/tenukiro/tenukiro_spheres.so");
+  EXPECT_EQ(ModuleFilePath(bin, name), bin + "../lib/tenukiro/" + name);
+  EXPECT_EQ(ModuleFilePath(hacks, name), hacks + "../../lib/tenukiro/" + name);
+  Make("share/tenukiro/tenukiro_spheres.so");
+  EXPECT_EQ(ModuleFilePath(bin, name), bin + "../lib/tenukiro/" + name) << "modules are not data";
+  Make("bin/tenukiro_spheres.so");
+  EXPECT_EQ(ModuleFilePath(bin, name), bin + name) << "the build tree's module beside the program";
+}
+
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
  public:

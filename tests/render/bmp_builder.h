@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/color.h"
+#include "base/color.h"
 
 namespace tenukiro::testing {
 

@@ -35,17 +35,17 @@ struct CharsetCase {
 
 // To cover a new charset, add a row here.
 constexpr CharsetCase kCharsets[] = {
-    {"Shift_JIS", "SHIFT_JIS", "本因坊秀策 vs 井上幻庵因碩"},
-    {"Shift_JIS", "CP932", "表示 ソフト"},  // second bytes 0x5C, read as Japanese, not as a backslash
-    {"MS_KANJI", "CP932", "碁"},
-    {"Windows-1251", "WINDOWS-1251", "Чемпионат России"},
-    {"GB2312", "GB2312", "围棋比赛"},
-    {"EUC-CN", "GBK", "圍棋 黑"},
-    {"Big5", "BIG5", "圍棋"},
-    {"EUC-KR", "EUC-KR", "바둑 대국"},
+    {"Shift_JIS", "SHIFT_JIS", "本因坊秀策 vs 井上幻庵因碩", false},
+    {"Shift_JIS", "CP932", "表示 ソフト", false},  // second bytes 0x5C, read as Japanese, not as a backslash
+    {"MS_KANJI", "CP932", "碁", false},
+    {"Windows-1251", "WINDOWS-1251", "Чемпионат России", false},
+    {"GB2312", "GB2312", "围棋比赛", false},
+    {"EUC-CN", "GBK", "圍棋 黑", false},
+    {"Big5", "BIG5", "圍棋", false},
+    {"EUC-KR", "EUC-KR", "바둑 대국", false},
     {"ISO-8859-1", "ISO-8859-1", "Évènement à Noël", true},
     {"Windows-1252", "WINDOWS-1252", "“Ouverture” – fin", true},
-    {" shift_jis ", "SHIFT_JIS", "名人"},
+    {" shift_jis ", "SHIFT_JIS", "名人", false},
 };
 
 TEST(TextEncoding, TheRecordsCharsetGivesItsText) {

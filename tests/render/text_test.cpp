@@ -122,7 +122,9 @@ TEST_F(TextTest, TextOutBoundsHoldEveryPixelWritten) {
       const Rect bounds = canvas_.TextOutBounds(30, 20, text);
       const Rect ink = InkBox(raster_, kWhite);
       EXPECT_EQ(Intersect(ink, bounds), ink) << text;
-      if (mode == BkMode::kOpaque) EXPECT_EQ(ink, bounds) << text;
+      if (mode == BkMode::kOpaque) {
+        EXPECT_EQ(ink, bounds) << text;
+      }
     }
   }
 }

@@ -88,8 +88,8 @@ TEST(ReadingEquivalence, RandomText) {
 }
 
 const char* const kRecords[] = {
-    "(;FF[4]GM[1]SZ[19]PB[Black]PW[White]KM[6.5]HA[2]AB[pd]AB[dp]C[A comment\nwith lines \\] and escapes]\n"
-    ";B[qd];W[dc]\n(;B[ce]LB[aa:A][bb:B]TR[cc]CR[dd:ee];W[ff])\n(;B[ee]C[second\r\nline];W[gg]))",
+    ("(;FF[4]GM[1]SZ[19]PB[Black]PW[White]KM[6.5]HA[2]AB[pd]AB[dp]C[A comment\nwith lines \\] and escapes]\n"
+     ";B[qd];W[dc]\n(;B[ce]LB[aa:A][bb:B]TR[cc]CR[dd:ee];W[ff])\n(;B[ee]C[second\r\nline];W[gg]))"),
     "(;GaMe[1]SiZe[19]Comment[old style]\n;Black[pd]\n;White[dp]VieW[]\n;Black[]) (;SZ[9];B[aa])",
     "(;SZ[9]AB[aa:cc]AW[dd]MA[ee][ff]MN[3];W[gg]BL[12.5]OW[3];B[hh]\n(;W[ii])(;W[ab](;B[bc])))",
 };

@@ -70,7 +70,7 @@ TEST(Utf16Text, DamagedUnitsBecomeReplacementCharacters) {
 }
 
 TEST(Utf16Text, OtherTextStaysAsItIs) {
-  for (const std::string bytes : {std::string("(;C[\xFF\xFE])"), std::string("\xEF\xBB\xBF(;)"), std::string("\xFF"),
+  for (const std::string& bytes : {std::string("(;C[\xFF\xFE])"), std::string("\xEF\xBB\xBF(;)"), std::string("\xFF"),
                                   std::string(), std::string("(\0;\0)\0", 6)}) {
     EXPECT_EQ(Convert(bytes), bytes);
   }

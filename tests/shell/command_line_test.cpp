@@ -414,6 +414,22 @@ TEST(SaverApp, ANumberSettingMustBeGivenANumber) {
   EXPECT_EQ(Parse({"--set", "NoSuchSetting=1", "--help"}).action, LaunchOptions::Action::Help);
 }
 
+TEST(SaverApp, ABadNumberSettingStopsEveryFormBeforeItRuns) {
+  const std::string png = ::testing::TempDir() + "tenukiro_bad_setting_" + std::to_string(::getpid()) + ".png";
+  for (const std::vector<const char*>& args :
+       {std::vector<const char*>{"--set", "StoneRadius=abc", "--render", png.c_str(), "--size", "32x24", "--at", "0"},
+        std::vector<const char*>{"--render", png.c_str(), "--size", "32x24", "--step", "1", "--set", "GridX=1e3", "g"},
+        std::vector<const char*>{"--replay", "g.sgf", "--set", "StoneRadius=twelve"},
+        std::vector<const char*>{"-root", "--set", "StoneBrightness=0x10"}}) {
+    const RunResult r = RunApp(args);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.ran, "");
+    EXPECT_NE(r.err.find("needs a number"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(std::filesystem::exists(png));
+  }
+}
+
 TEST(SaverApp, ARecordThatCannotBeReadIsNamedAndARandomGameStandsIn) {
   const std::string folder = ::testing::TempDir() + "tenukiro_unreadable_" + std::to_string(::getpid());
   const std::string png = folder + "/out.png", record = folder + "/game.sgf", missing = folder + "/missing.sgf";

@@ -57,7 +57,7 @@ TEST(LongRun, MemoryStaysFlatAcrossAThousandRecordLoads) {
     host.presented.clear();
     host.armed.clear();
   }
-  const long after = ResidentKb();
+  [[maybe_unused]] const long after = ResidentKb();
   fs::remove_all(folder);
   ASSERT_GT(warm, 0);
 #ifndef __SANITIZE_ADDRESS__

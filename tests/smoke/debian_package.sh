@@ -33,7 +33,8 @@ awk '$2 != "root/root" { bad = 1 } END { exit bad }' "$WORK/contents" || fail "f
 awk '$6 !~ /^\.\/(usr\/.*)?$/ { bad = 1 } END { exit bad }' "$WORK/contents" || fail "files outside /usr"
 for file in ./usr/bin/tenukiro ./usr/share/tenukiro/Tenukiro.sgf ./usr/share/tenukiro/Tenukeng.html \
   ./usr/share/man/man6/tenukiro.6.gz ./usr/share/applications/tenukiro.desktop \
-  ./usr/share/xscreensaver/config/tenukiro.xml ./usr/share/icons/hicolor/256x256/apps/tenukiro.png; do
+  ./usr/share/xscreensaver/config/tenukiro.xml ./usr/share/icons/hicolor/256x256/apps/tenukiro.png \
+  ./usr/lib/tenukiro/tenukiro_spheres.so; do
   awk -v f="$file" '$6 == f { found = 1 } END { exit !found }' "$WORK/contents" || fail "$file is not in the package"
 done
 grep -q ' \./usr/libexec/xscreensaver/tenukiro -> \.\./\.\./bin/tenukiro$' "$WORK/contents" ||
@@ -45,6 +46,9 @@ file "$WORK/root/usr/bin/tenukiro" | grep -q ', stripped' || fail "the program i
 show_picture "$TENUKIRO" "$WORK/beside.png"
 show_picture "$WORK/root/usr/libexec/xscreensaver/tenukiro" "$WORK/packaged.png"
 cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged hack does not show the bundled record"
+show_picture "$TENUKIRO" "$WORK/beside.png" --set With3DEffect=1
+show_picture "$WORK/root/usr/bin/tenukiro" "$WORK/packaged.png" --set With3DEffect=1
+cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged program does not draw 3D stones"
 MANWIDTH=80 man -l "$WORK/root/usr/share/man/man6/tenukiro.6.gz" 2>&1 | grep -q '^SGF PROPERTIES$' ||
   fail "the packaged manual page does not format"
 echo "debian package: ok ($(du -k "$DEB" | cut -f1) KiB)"

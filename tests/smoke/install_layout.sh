@@ -9,7 +9,7 @@ install_into "$PREFIX"
 
 for file in bin/tenukiro share/tenukiro/Tenukiro.sgf share/tenukiro/Tenukeng.html share/tenukiro/Tenukfra.html \
   share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
-  libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml; do
+  libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml lib/tenukiro/tenukiro_spheres.so; do
   [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
 [ -x "$PREFIX/bin/tenukiro" ] || fail "the program is not executable"
@@ -29,6 +29,22 @@ done
 mkdir "$WORK/alone" && cp "$PREFIX/bin/tenukiro" "$WORK/alone/"
 show_picture "$WORK/alone/tenukiro" "$WORK/alone.png"
 cmp -s "$WORK/beside.png" "$WORK/alone.png" && fail "a copy without data drew the bundled record"
+
+# 3D stones come from the sphere module, found from bin/ and from the hack's folder; a copy
+# without it draws the flat look, and draws spheres again once the module is put beside it.
+show_picture "$TENUKIRO" "$WORK/beside-flat.png" --set With3DEffect=0
+show_picture "$TENUKIRO" "$WORK/beside-3d.png" --set With3DEffect=1
+cmp -s "$WORK/beside-flat.png" "$WORK/beside-3d.png" && fail "the build tree's program drew no spheres"
+for program in bin/tenukiro libexec/xscreensaver/tenukiro libexec/xscreensaver/copy; do
+  show_picture "$PREFIX/$program" "$WORK/installed-3d.png" --set With3DEffect=1
+  cmp -s "$WORK/beside-3d.png" "$WORK/installed-3d.png" || fail "$program does not draw 3D stones"
+done
+show_picture "$WORK/alone/tenukiro" "$WORK/alone-flat.png" --set With3DEffect=0
+show_picture "$WORK/alone/tenukiro" "$WORK/alone-3d.png" --set With3DEffect=1
+cmp -s "$WORK/alone-flat.png" "$WORK/alone-3d.png" || fail "a copy without the sphere module did not fall back to flat"
+cp "$PREFIX/lib/tenukiro/tenukiro_spheres.so" "$WORK/alone/"
+show_picture "$WORK/alone/tenukiro" "$WORK/alone-3d.png" --set With3DEffect=1
+cmp -s "$WORK/alone-flat.png" "$WORK/alone-3d.png" && fail "the module beside a copy drew no spheres"
 
 # The manual page formats without a warning and has its sections.
 MANWIDTH=80 man --warnings -l "$PREFIX/share/man/man6/tenukiro.6.gz" >"$WORK/man.txt" 2>"$WORK/man.err" ||

@@ -12,6 +12,6 @@ install_into() {  # install_into PREFIX
 
 # The show's picture at 8 s of the record list a program finds with an empty profile;
 # with one seed, two programs that find the same record draw the same picture.
-show_picture() {  # show_picture PROGRAM OUT.png
-  "$1" --render "$2" --size 320x240 --at 8000 --seed 5 || fail "$1 --render failed"
+show_picture() {  # show_picture PROGRAM OUT.png [--set Name=Value...]
+  "$1" --render "$2" --size 320x240 --at 8000 --seed 5 "${@:3}" || fail "$1 --render failed"
 }

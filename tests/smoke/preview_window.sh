@@ -14,10 +14,12 @@ start_host() {
 }
 
 check_preview_then_close_host() {  # label
-  # The screen background fills the host window's corner, the board its middle.
-  for _ in $(seq 30); do
+  # The screen background fills the host window's corner, the board its middle (drawn once
+  # the sphere renderer is loaded, which a busy machine may take a while over).
+  for _ in $(seq 50); do
     import -window root "$WORK/shot.png"
-    [ "$(pixel_at "$WORK/shot.png" 103 103)" = "0,0,255" ] && break
+    [ "$(pixel_at "$WORK/shot.png" 103 103)" = "0,0,255" ] && region_has "$WORK/shot.png" 320x240+100+100 FFAA55 &&
+      break
     sleep 0.1
   done
   [ "$(pixel_at "$WORK/shot.png" 103 103)" = "0,0,255" ] || fail "$1: host window not drawn into"

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "sphere/cached_sphere_renderer.h"
-#include "sphere/process_sphere_renderer.h"
 #include "sphere_test_support.h"
 
 namespace tenukiro {
@@ -134,18 +133,6 @@ TEST_F(CachedGlTest, ACachedImageHasExactlyTheFreshPixels) {
     }
   }
   EXPECT_EQ(cache.entries(), 4u);
-}
-
-TEST_F(CachedGlTest, TheProcessRendererPassesItsSelfTestAndIsCached) {
-  ASSERT_NE(GlSphereRenderer::Instance(), nullptr);
-  SphereImageRenderer* shared = ProcessSphereRenderer();
-  ASSERT_NE(shared, nullptr);
-  EXPECT_EQ(shared, ProcessSphereRenderer());
-  Raster a(31, 31), b(31, 31);
-  ASSERT_TRUE(shared->RenderSphere(a, Rgb(1, 2, 3), Rgb(4, 5, 6), 10, 2));
-  ASSERT_TRUE(shared->RenderSphere(b, Rgb(1, 2, 3), Rgb(4, 5, 6), 10, 2));
-  EXPECT_TRUE(SamePixels(a, b));
-  EXPECT_NE(dynamic_cast<CachedSphereRenderer*>(shared), nullptr);
 }
 
 }  // namespace

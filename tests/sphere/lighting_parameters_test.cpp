@@ -42,13 +42,12 @@ TEST_F(LightingParametersTest, SettingTheViewportRestoresEveryDefault) {
   block_.lightPosition[0] = 0;
   context_.SetViewport(7, 3);
   const LightingParameters defaults;
-  EXPECT_EQ(block_.eyeDistance, -32.0);
-  EXPECT_EQ(block_.lightPosition, (LightingParameters::Rgba{100, 100, 300, 1}));
-  EXPECT_EQ(block_.lightAmbient, (LightingParameters::Rgba{0.2f, 0.2f, 0.2f, 1}));
-  EXPECT_EQ(block_.lightDiffuse, (LightingParameters::Rgba{1, 1, 1, 1}));
-  EXPECT_EQ(block_.lightSpecular, (LightingParameters::Rgba{1, 1, 1, 1}));
-  EXPECT_EQ(block_.constantAttenuation, 2.0f);
+  EXPECT_EQ(block_.eyeDistance, defaults.eyeDistance);
+  EXPECT_EQ(block_.lightPosition, defaults.lightPosition);
   EXPECT_EQ(block_.lightAmbient, defaults.lightAmbient);
+  EXPECT_EQ(block_.lightDiffuse, defaults.lightDiffuse);
+  EXPECT_EQ(block_.lightSpecular, defaults.lightSpecular);
+  EXPECT_EQ(block_.constantAttenuation, defaults.constantAttenuation);
 }
 
 TEST(OffscreenGlContextTest, NothingRendersWithoutACreatedContext) {

@@ -64,7 +64,6 @@ using SphereImagesTest = GlTest;
 TEST_F(SphereImagesTest, RefusedImagesComeOutEmpty) {
   EXPECT_TRUE(MakeSphereImage(renderer_, StoneSphereParams(0, kBlack, kBoard, 10)).empty());
   EXPECT_TRUE(MakeSphereImage(renderer_, AssistantBodyParams(INT_MAX, kBody)).empty());
-  EXPECT_TRUE(MakeBackgroundFill(renderer_, -3, kBoard).empty());
   AssistantSphereImages images;
   EXPECT_FALSE(MakeAssistantSphereImages(renderer_, 0, kBody, images));
   EXPECT_FALSE(MakeAssistantSphereImages(renderer_, OffscreenGlContext::kMaxSide / 8, kBody, images));
@@ -121,17 +120,6 @@ TEST_F(SphereImagesTest, ImagesAreWhiteAroundTheirShape) {
   // The pupil is dark with a bright highlight toward the light.
   EXPECT_LT(Brightness(images.pupil.GetPixel(2, 6)), 3 * 60);
   EXPECT_GT(Brightness(images.pupil.GetPixel(5, 3)), 3 * 200);
-}
-
-TEST_F(SphereImagesTest, BackgroundFillIsTheBoardColour) {
-  for (int r : {2, 12}) {
-    const Raster fill = MakeBackgroundFill(renderer_, r, kBoard);
-    ASSERT_EQ(fill.width(), 2 * r + 1);
-    ASSERT_EQ(fill.height(), 2 * r + 1);
-    for (int y = 0; y < fill.height(); ++y) {
-      for (int x = 0; x < fill.width(); ++x) EXPECT_EQ(fill.GetPixel(x, y), kBoard);
-    }
-  }
 }
 
 }  // namespace

@@ -27,9 +27,7 @@ class ColoursPageWidget : public QWidget {
   ColoursPageWidget(CColoursPage& page, ColourChooser chooser = ChooseColourWithQt, QWidget* parent = nullptr);
 
   QPushButton* ColourButton(SettingId setting) const { return buttons_.at(setting); }
-  QCheckBox* With3DEffectBox() const { return with3D_; }
   QCheckBox* RandomBox() const { return random_; }
-  QCheckBox* CustomBox() const { return custom_; }
   // Shows what the page holds (after Default).
   void Refresh();
 

@@ -53,7 +53,6 @@ class ConfigDialogWidget : public QDialog {
   QTabWidget* Tabs() const { return tabs_; }
   QPushButton* Button(ConfigText caption) const;
   QCheckBox* RandomOrderBox() const { return randomOrder_; }
-  QCheckBox* PriorityBox() const { return priority_; }
   TemporalPageWidget* Temporal() const { return temporal_; }
   SpatialPageWidget* Spatial() const { return spatial_; }
   ColoursPageWidget* Colours() const { return colours_; }

@@ -20,7 +20,6 @@ class SpatialPageWidget : public QWidget {
 
   SpinEdit* Edit(CSpatialPage::Edit edit) const { return edits_[edit]; }
   QRadioButton* PositionButton(int position) const { return positions_[position]; }
-  QCheckBox* CustomHeightBox() const { return customHeight_; }
   QCheckBox* CustomWidthBox() const { return customWidth_; }
   // Shows what the page holds (after Default).
   void Refresh();

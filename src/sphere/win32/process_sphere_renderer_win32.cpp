@@ -5,6 +5,7 @@
 
 namespace tenukiro {
 
+// The system's GL library is part of every Windows process anyway: the renderer is linked in.
 SphereImageRenderer* ProcessSphereRenderer() {
   GlSphereRenderer* gl = GlSphereRenderer::Instance();
   if (gl == nullptr) return nullptr;
