@@ -3,8 +3,8 @@
 source "$(dirname "$0")/common.bash"
 unset DISPLAY
 
-"$TENUKIRO" --help | grep -q '^usage: tenukiro' || fail "--help prints no usage"
-"$TENUKIRO" --version | grep -q '^tenukiro ' || fail "--version"
+"$TENUKIRO" --help | grep '^usage: tenukiro' >/dev/null || fail "--help prints no usage"
+"$TENUKIRO" --version | grep '^tenukiro ' >/dev/null || fail "--version"
 "$TENUKIRO" /a 1 || fail "/a 1 should exit 0"
 
 set +e

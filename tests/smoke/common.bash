@@ -32,7 +32,7 @@ pixel_at() {
 
 # region_has FILE WxH+X+Y HEX: whether the region holds a pixel of colour #HEX (e.g. FFAA55).
 region_has() {
-  convert "$1" -crop "$2" +repage -format %c histogram:info:- | grep -qi "#$3"
+  convert "$1" -crop "$2" +repage -format %c histogram:info:- | grep -i "#$3" >/dev/null
 }
 
 wait_for_window() {  # wait_for_window NAME

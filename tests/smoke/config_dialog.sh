@@ -54,7 +54,7 @@ HOST_PID=$!
 wait_for_window "Event Tester"
 HOST=$(xdotool search --name "Event Tester" | head -n1)
 open_dialog "/c:$HOST"
-xprop -id "$DIALOG" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$HOST")" ||
+xprop -id "$DIALOG" WM_TRANSIENT_FOR | grep -i "$(printf '0x%x' "$HOST")" >/dev/null ||
   fail "not transient for $HOST: $(xprop -id "$DIALOG" WM_TRANSIENT_FOR)"
 press Escape
 wait_for_exit "/c:ID"

@@ -41,7 +41,7 @@ grep -q ' \./usr/libexec/xscreensaver/tenukiro -> \.\./\.\./bin/tenukiro$' "$WOR
   fail "the hack is not a link to the program"
 
 dpkg-deb --extract "$DEB" "$WORK/root"
-file "$WORK/root/usr/bin/tenukiro" | grep -q ', stripped' || fail "the program is not stripped"
+file "$WORK/root/usr/bin/tenukiro" | grep ', stripped' >/dev/null || fail "the program is not stripped"
 [ "$("$WORK/root/usr/bin/tenukiro" --version)" = "$("$TENUKIRO" --version)" ] || fail "the packaged program runs not"
 show_picture "$TENUKIRO" "$WORK/beside.png"
 show_picture "$WORK/root/usr/libexec/xscreensaver/tenukiro" "$WORK/packaged.png"
@@ -49,6 +49,6 @@ cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged hack does n
 show_picture "$TENUKIRO" "$WORK/beside.png" --set With3DEffect=1
 show_picture "$WORK/root/usr/bin/tenukiro" "$WORK/packaged.png" --set With3DEffect=1
 cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged program does not draw 3D stones"
-MANWIDTH=80 man -l "$WORK/root/usr/share/man/man6/tenukiro.6.gz" 2>&1 | grep -q '^SGF PROPERTIES$' ||
+MANWIDTH=80 man -l "$WORK/root/usr/share/man/man6/tenukiro.6.gz" 2>&1 | grep '^SGF PROPERTIES$' >/dev/null ||
   fail "the packaged manual page does not format"
 echo "debian package: ok ($(du -k "$DEB" | cut -f1) KiB)"

@@ -15,7 +15,7 @@ done
 [ -x "$PREFIX/bin/tenukiro" ] || fail "the program is not executable"
 [ "$(readlink "$PREFIX/libexec/xscreensaver/tenukiro")" = ../../bin/tenukiro ] ||
   fail "the hack is not a relative link to the program"
-"$PREFIX/libexec/xscreensaver/tenukiro" --version | grep -qx 'tenukiro [0-9.]*' || fail "the hack gives no version"
+"$PREFIX/libexec/xscreensaver/tenukiro" --version | grep -x 'tenukiro [0-9.]*' >/dev/null || fail "the hack gives no version"
 
 # The bundled record, found beside the program in the build tree, under share/ when
 # installed, from the hack's link and from a copy of the program in the hack's folder.

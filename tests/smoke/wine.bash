@@ -43,7 +43,7 @@ start_saver() {
 saver_window() {
   for _ in $(seq 150); do
     for window in $(xdotool search --classname tenukiro.scr 2>/dev/null); do
-      if xwininfo -id "$window" 2>/dev/null | grep -q IsViewable; then
+      if xwininfo -id "$window" 2>/dev/null | grep IsViewable >/dev/null; then
         echo "$window"
         return 0
       fi
