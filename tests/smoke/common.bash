@@ -10,19 +10,31 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cleanup() {
   [ -n "${KEEP_SHOTS:-}" ] && cp "$WORK"/*.png "$KEEP_SHOTS"/ 2>/dev/null
   [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  stop_xvfb
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+
+# A server is waited for as it ends: one still ending when another test's server starts would
+# remove the socket of the display number the new one has just taken.
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] || return 0
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
+  XVFB_PID=
+}
 
 start_xvfb() {  # start_xvfb [SIZE [more Xvfb arguments...]]
   local size=${1:-1024x768}
   shift || true
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  for _ in $(seq 400); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"
   export DISPLAY=":$(head -n1 "$WORK/display")"
   export QT_QPA_PLATFORM=xcb
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.05; done
+  fail "no connection to Xvfb on $DISPLAY: $(tail -n 3 "$WORK/xvfb.log")"
 }
 
 # pixel_at FILE X Y -> "R,G,B"
