@@ -27,7 +27,9 @@ stop_xvfb() {
 start_xvfb() {  # start_xvfb [SIZE [more Xvfb arguments...]]
   local size=${1:-1024x768}
   shift || true
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  # -noreset: a server resetting as its last client leaves (a screenshot, a window search) drops
+  # the connection a program is making at that moment, which fails it on a busy machine.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   for _ in $(seq 400); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"

@@ -3,7 +3,7 @@
 # One X screen split into two RandR monitors gives Qt two screens; -noreset keeps the monitors
 # when the last client leaves.
 source "$(dirname "$0")/common.bash"
-start_xvfb 1600x600 -noreset
+start_xvfb 1600x600
 xrandr --setmonitor left 800/200x600/150+0+0 screen
 xrandr --setmonitor right 800/200x600/150+800+0 none
 xsetroot -solid '#00FF00'
