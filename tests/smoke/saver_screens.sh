@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# /s shows the show on the primary screen and blanks every other screen in black, until it ends.
+# /s shows the show on the primary screen and blanks every other screen in black, until it ends;
+# with AllScreens a show of its own on every screen, all ending on one input, and screens that go
+# and come while it runs lose or get their window.
 # One X screen split into two RandR monitors gives Qt two screens; -noreset keeps the monitors
 # when the last client leaves.
 source "$(dirname "$0")/common.bash"
@@ -31,4 +33,70 @@ wait "$APP_PID" || fail "the saver exited with an error"
 APP_PID=
 import -window root "$WORK/after.png"
 [ "$(pixel_at "$WORK/after.png" 1200 300)" = "0,255,0" ] || fail "the black window outlived the saver"
+
+# board_width FILE WxH+X+Y: the width of the board in that region of a screenshot.
+board_width() {
+  convert "$1" -crop "$2" +repage -fill black +opaque "#FFAA55" -fill white -opaque "#FFAA55" -trim -format %w info:
+}
+shows_on_both() {  # shows_on_both FILE: a board on each monitor
+  region_has "$1" 800x600+0+0 FFAA55 && region_has "$1" 800x600+800+0 FFAA55
+}
+printf '(;SZ[9])' >"$WORK/nine.sgf"
+printf '(;SZ[19])' >"$WORK/nineteen.sgf"
+every_screen=(/s --set AllScreens=1 --set PasswordDelay=100 --set GridPosition=0 --set RandomAccess=0 --set FinalPositionTime=100
+  --set NumOfFile=2 --set "File0=$WORK/nine.sgf" --set "File1=$WORK/nineteen.sgf")
+
+"$TENUKIRO" "${every_screen[@]}" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+for _ in $(seq 50); do
+  import -window root "$WORK/every.png"
+  shows_on_both "$WORK/every.png" && break
+  sleep 0.2
+done
+shows_on_both "$WORK/every.png" || fail "AllScreens=1 shows no board on both screens"
+# The second show starts on the next record of the list: a larger board.
+nine=$(board_width "$WORK/every.png" 800x600+0+0) nineteen=$(board_width "$WORK/every.png" 800x600+800+0)
+[ "$nine" -lt "$nineteen" ] || fail "both screens start on one record (boards $nine and $nineteen wide)"
+
+# A screen unplugged during the show loses its show; one plugged in gets one; nothing crashes.
+xrandr --delmonitor right >/dev/null
+sleep 1
+kill -0 "$APP_PID" 2>/dev/null || fail "the saver died when a screen went: $(cat "$WORK/app.log")"
+import -window root "$WORK/removed.png"
+region_has "$WORK/removed.png" 800x600+0+0 FFAA55 || fail "no board left on the primary screen"
+[ "$(pixel_at "$WORK/removed.png" 1200 300)" = "0,255,0" ] || fail "the gone screen's show stayed"
+xrandr --setmonitor again 800/200x600/150+800+0 none >/dev/null
+for _ in $(seq 50); do
+  import -window root "$WORK/again.png"
+  shows_on_both "$WORK/again.png" && break
+  sleep 0.2
+done
+shows_on_both "$WORK/again.png" || fail "the screen plugged in got no show"
+
+# One key ends every show.
+xdotool key space
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "a key did not end the shows"
+wait "$APP_PID" || fail "the shows ended with an error: $(cat "$WORK/app.log")"
+APP_PID=
+import -window root "$WORK/ended.png"
+for point in "400 300" "1200 300"; do
+  [ "$(pixel_at "$WORK/ended.png" $point)" = "0,255,0" ] || fail "a show outlived the key at $point"
+done
+
+# A mouse move over the second screen's show ends them too.
+"$TENUKIRO" "${every_screen[@]}" >"$WORK/app.log" 2>&1 &
+APP_PID=$!
+for _ in $(seq 50); do
+  import -window root "$WORK/every.png"
+  shows_on_both "$WORK/every.png" && break
+  sleep 0.2
+done
+xdotool mousemove 1000 300
+sleep 0.3
+xdotool mousemove 1300 300
+for _ in $(seq 50); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$APP_PID" 2>/dev/null && fail "a move over the second show did not end the shows"
+wait "$APP_PID" || fail "the shows ended with an error: $(cat "$WORK/app.log")"
+APP_PID=
 echo "saver screens: ok"

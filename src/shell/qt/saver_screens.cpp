@@ -68,7 +68,8 @@ void SaverScreens::Replan(const QScreen* gone) {
 std::unique_ptr<QWidget> SaverScreens::MakeCover(QScreen* screen, MonitorUse use) {
   if (use == MonitorUse::Black) {
     auto black = std::make_unique<BlankScreenWindow>(screen, saver_);
-    black->showFullScreen();
+    black->setWindowState(Qt::WindowFullScreen);  // showFullScreen would ask for the focus
+    black->show();
     return black;
   }
   auto show = std::make_unique<ShowWidget>(profile_, ShowWidget::Mode::FullScreen, programDirectory_, spheres_);
