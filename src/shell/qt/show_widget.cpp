@@ -119,7 +119,7 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
   const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
   painter.drawImage(logical, image, device);
-  NoteFramePresented();
+  NoteFramePresented(this);
 }
 
 void ShowWidget::RequestClose() {
