@@ -13,7 +13,7 @@ board_in() {
   read -r width height x y <<<"$(tr 'x+' '  ' <<<"$geometry")"
   "$WINDOW_TOOL" "$width" "$height" "$x" "$y" >"$WORK/window.id" &
   window_pid=$!
-  for _ in $(seq 100); do [ -s "$WORK/window.id" ] && break; sleep 0.05; done
+  for _ in $(seq 400); do [ -s "$WORK/window.id" ] && break; sleep 0.05; done
   id=$(cat "$WORK/window.id")
   [ -n "$id" ] || fail "no window for $geometry"
   if [ "$mode" = root ]; then
