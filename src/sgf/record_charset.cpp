@@ -1,6 +1,7 @@
 #include "sgf/record_charset.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "base/charset_detection.h"
@@ -21,7 +22,14 @@ constexpr size_t kSampleScan = 1u << 20;
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 
 bool HasHighByte(std::string_view bytes) {
-  return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  constexpr uint64_t kHighBits = 0x8080808080808080u;
+  size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    if (word & kHighBits) return true;
+  }
+  return std::any_of(bytes.begin() + i, bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // The root ends, at the latest, where the first move starts.
@@ -62,6 +70,8 @@ std::string_view DeclaredCharset(std::string_view text) {
 
 std::string CharsetSample(std::string_view text) {
   text = text.substr(0, kSampleScan);
+  // Most records are ASCII throughout: eight bytes at a time tell so quickly.
+  if (!HasHighByte(text)) return {};
   std::string sample;
   size_t i = 0;
   while (sample.size() < kSampleSize && (i = text.find('[', i)) != std::string_view::npos) {
