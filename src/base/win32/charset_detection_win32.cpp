@@ -27,6 +27,9 @@ std::string CodePageName(UINT codePage) {
   return {};
 }
 
+// The interface's identifier, which MinGW's uuid library lacks.
+constexpr IID kMultiLanguage2 = {0xdccfc164, 0x2b38, 0x11d2, {0xb7, 0xec, 0x00, 0xc0, 0x4f, 0x8f, 0x5d, 0x9a}};
+
 // COM is started for the one call when the thread has not started it already.
 class ComScope {
  public:
@@ -48,7 +51,7 @@ class ComScope {
 std::string DetectCharset(std::string_view sample) {
   ComScope com;
   IMultiLanguage2* detector = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_CMultiLanguage, nullptr, CLSCTX_INPROC_SERVER, IID_IMultiLanguage2,
+  if (FAILED(CoCreateInstance(CLSID_CMultiLanguage, nullptr, CLSCTX_INPROC_SERVER, kMultiLanguage2,
                               reinterpret_cast<void**>(&detector))) ||
       !detector) {
     return {};
