@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "sgf/record_charset.h"
 #include "sgf/sgf_arena.h"
 #include "sgf/sgf_collection.h"
 #include "sgf/sgf_reader.h"
@@ -83,24 +84,41 @@ const std::string& FiftyMegabyteCollection() {
 }
 
 // A collection shaped like the corpus's largest record (a game tree per game,
-// twelve moves a line, a comment on each root), about as large.
-const std::string& GeneratedRecord() {
-  static const std::string text = [] {
-    std::mt19937 random(4242);
-    std::string all;
-    for (int game = 0; game < kGeneratedGames; ++game) {
-      all += "(;FF[4]GM[1]SZ[19]KM[6.5]PB[black]PW[white]C[Generated game " + std::to_string(game) + ".]\n";
-      for (int move = 0; move < kGeneratedMoves; ++move) {
-        const char colour = move % 2 ? 'W' : 'B';
-        const char point[] = {';', colour, '[', static_cast<char>('a' + random() % 19),
-                              static_cast<char>('a' + random() % 19), ']', '\0'};
-        all += point;
-        if (move % 12 == 11) all += '\n';
-      }
-      all += ")\n";
+// twelve moves a line, a comment on each root), about as large. `root` comes
+// first in each root and `comment` is written on every twelfth move.
+std::string MakeGeneratedRecord(const std::string& root, const std::string& comment) {
+  std::mt19937 random(4242);
+  std::string all;
+  for (int game = 0; game < kGeneratedGames; ++game) {
+    all += "(;FF[4]GM[1]" + root + "SZ[19]KM[6.5]PB[black]PW[white]C[Generated game " + std::to_string(game) + ".]\n";
+    for (int move = 0; move < kGeneratedMoves; ++move) {
+      const char colour = move % 2 ? 'W' : 'B';
+      const char point[] = {';', colour, '[', static_cast<char>('a' + random() % 19),
+                            static_cast<char>('a' + random() % 19), ']', '\0'};
+      all += point;
+      if (move % 12 == 11) all += comment + '\n';
     }
-    return all;
-  }();
+    all += ")\n";
+  }
+  return all;
+}
+
+const std::string& GeneratedRecord() {
+  static const std::string text = MakeGeneratedRecord("", "");
+  return text;
+}
+
+// The same with a comment in Japanese every twelve moves, in UTF-8 and in Shift_JIS
+// (whose characters' second bytes include '\\' and ']').
+const std::string& GeneratedUtf8Record() {
+  static const std::string text = MakeGeneratedRecord(
+      "", "C[\xe9\xbb\x92\xe3\x81\xae\xe5\x85\x88\xe6\x89\x8b\xe3\x81\xa7\xe3\x81\x99\xe3\x80\x82\xe8\xa1\xa8]");
+  return text;
+}
+
+const std::string& GeneratedShiftJisRecord() {
+  static const std::string text =
+      MakeGeneratedRecord("CA[Shift_JIS]", "C[\x8d\x95\x82\xcc\x90\xe6\x8e\xe8\x82\xc5\x82\xb7\x81\x42\x95\x5c]");
   return text;
 }
 
@@ -192,6 +210,24 @@ void FirstNodeOf(benchmark::State& state, const std::string& source) {
   }
 }
 
+// The first look at a text for its charset, detection included when the text does not
+// declare one and is not UTF-8.
+void FindCharset(benchmark::State& state, const std::string& source) {
+  for (auto _ : state) benchmark::DoNotOptimize(FindRecordCharset(source));
+  state.counters["MB"] = static_cast<double>(source.size()) / 1e6;
+}
+
+const std::string& UndeclaredShiftJisRecord() {
+  static const std::string text = MakeGeneratedRecord(
+      "PB[\x90\x5c\xe1\xc1\x83\x5c]", "C[\x8d\x95\x82\xcc\x90\xe6\x8e\xe8\x82\xc5\x82\xb7\x81\x42\x95\x5c]");
+  return text;
+}
+
+const std::string& SmallUndeclaredShiftJisRecord() {
+  static const std::string text = UndeclaredShiftJisRecord().substr(0, 2048);
+  return text;
+}
+
 // The texts are made when a benchmark first runs, so a filtered run builds only
 // what it measures.
 void RegisterAll() {
@@ -201,12 +237,26 @@ void RegisterAll() {
       ->Unit(benchmark::kMillisecond);
   RegisterBenchmark("ParseAndWalk/generated", [](State& state) { ParseAndWalk(state, GeneratedRecord(), false); })
       ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/generated_utf8_comments",
+                    [](State& state) { ParseAndWalk(state, GeneratedUtf8Record(), false); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("ParseAndWalk/generated_shift_jis_comments",
+                    [](State& state) { ParseAndWalk(state, GeneratedShiftJisRecord(), false); })
+      ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("FindRecordCharset/undeclared_shift_jis_8MB",
+                    [](State& state) { FindCharset(state, UndeclaredShiftJisRecord()); })
+      ->Unit(benchmark::kMicrosecond);
+  RegisterBenchmark("FindRecordCharset/undeclared_shift_jis_2KB",
+                    [](State& state) { FindCharset(state, SmallUndeclaredShiftJisRecord()); })
+      ->Unit(benchmark::kMicrosecond);
   if (!CorpusPresent()) {
     std::fprintf(stderr, "corpus %s absent: its benchmarks are skipped\n", TENUKIRO_CORPUS_DIR);
     return;
   }
   RegisterBenchmark("ByteScan/largest", [](State& state) { ByteScan(state, LargestFile()); })
       ->Unit(benchmark::kMillisecond);
+  RegisterBenchmark("FindRecordCharset/largest", [](State& state) { FindCharset(state, LargestFile()); })
+      ->Unit(benchmark::kMicrosecond);
   RegisterBenchmark("ParseAndWalk/largest", [](State& state) { ParseAndWalk(state, LargestFile(), false); })
       ->Unit(benchmark::kMillisecond);
   RegisterBenchmark("ParseAndWalk/largest/fresh_memory",

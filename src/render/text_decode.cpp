@@ -1,5 +1,7 @@
 #include "render/text_decode.h"
 
+#include "base/utf8.h"
+
 namespace tenukiro {
 namespace {
 
@@ -9,33 +11,6 @@ constexpr char32_t k1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
-// The length of the well-formed multi-byte UTF-8 sequence at the start of s, or 0.
-// Overlong forms, surrogates and code points above U+10FFFF are not well-formed.
-std::size_t Utf8Length(std::string_view s, char32_t& code) {
-  const auto lead = static_cast<unsigned char>(s[0]);
-  std::size_t length = 0;
-  char32_t min = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, code = lead & 0x1F, min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, code = lead & 0x0F, min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, code = lead & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (s.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (!IsContinuation(b)) return 0;
-    code = (code << 6) | (b & 0x3F);
-  }
-  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-  return (code < min || code > 0x10FFFF || surrogate) ? 0 : length;
-}
-
 }  // namespace
 
 char32_t Windows1252(unsigned char byte) {
@@ -44,7 +19,7 @@ char32_t Windows1252(unsigned char byte) {
 
 DecodedCharacter DecodeFirstCharacter(std::string_view bytes) {
   char32_t code = 0;
-  const std::size_t length = Utf8Length(bytes, code);
+  const std::size_t length = Utf8SequenceLength(bytes, code);
   if (length == 0) return {Windows1252(static_cast<unsigned char>(bytes[0])), 1};
   return {code, length};
 }

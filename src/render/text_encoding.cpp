@@ -7,30 +7,16 @@
 #include <bit>
 #include <cerrno>
 
+#include "base/charset_names.h"
 #include "base/text_compare.h"
 #include "base/utf8.h"
 #include "render/text_decode.h"
 #include "sgf/property_id.h"
+#include "sgf/sgf_collection.h"
 #include "sgf/sgf_node.h"
 
 namespace tenukiro {
 namespace {
-
-struct CharsetAlias {
-  std::string_view label;
-  const char* charset;
-};
-
-// Records are mostly written on Windows, whose code pages extend these charsets (CP932 also keeps
-// 0x5C a backslash, where iconv's Shift_JIS reads a yen sign).
-constexpr CharsetAlias kAliases[] = {
-    {"Shift_JIS", "CP932"},     {"Shift-JIS", "CP932"},      {"SJIS", "CP932"},         {"MS_Kanji", "CP932"},
-    {"x-sjis", "CP932"},        {"Windows-31J", "CP932"},    {"GB2312", "GB18030"},     {"EUC-CN", "GB18030"},
-    {"GBK", "GB18030"},         {"CP936", "GB18030"},        {"GB_2312-80", "GB18030"}, {"Big5", "BIG5-HKSCS"},
-    {"CN-Big5", "BIG5-HKSCS"},  {"x-x-big5", "BIG5-HKSCS"},  {"EUC-KR", "CP949"},       {"KS_C_5601-1987", "CP949"},
-    {"ISO-8859-1", "WINDOWS-1252"}, {"Latin1", "WINDOWS-1252"}, {"ISO8859-1", "WINDOWS-1252"},
-    {"US-ASCII", "WINDOWS-1252"},   {"ASCII", "WINDOWS-1252"},
-};
 
 constexpr const char* kUtf32 = std::endian::native == std::endian::little ? "UTF-32LE" : "UTF-32BE";
 
@@ -87,20 +73,6 @@ class Converter {
   iconv_t cd_;
 };
 
-std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string CharsetFor(std::string_view label) {
-  for (const CharsetAlias& alias : kAliases) {
-    if (EqualsIgnoringCase(label, alias.label)) return alias.charset;
-  }
-  return std::string(label);
-}
-
 // Whether iconv reads printable ASCII as itself in this charset, as the SGF syntax needs.
 bool KeepsAscii(const std::string& charset) {
   Converter converter(charset);
@@ -118,18 +90,18 @@ bool KeepsAscii(const std::string& charset) {
 }  // namespace
 
 TextEncoding TextEncoding::ForCharset(std::string_view caValue) {
-  const std::string_view label = Trimmed(caValue);
-  if (label.empty() || EqualsIgnoringCase(label, "UTF-8") || EqualsIgnoringCase(label, "UTF8")) return {};
+  std::string charset = CharsetOfLabel(caValue).charset;
+  if (charset.empty() || EqualsIgnoringCase(charset, "UTF-8") || EqualsIgnoringCase(charset, "UTF8")) return {};
   // No charset name is this long; the bound keeps a hostile value from reaching iconv.
-  if (label.size() > 64) return {};
-  std::string charset = CharsetFor(label);
+  if (charset.size() > 64) return {};
   if (!KeepsAscii(charset)) return {};
   return TextEncoding(std::move(charset));
 }
 
 TextEncoding TextEncoding::OfGame(const SgfNode* root) {
-  const char* ca = root ? root->PropertyString(PROP_CA) : nullptr;
-  return ca ? ForCharset(ca) : TextEncoding();
+  if (!root) return {};
+  if (const char* ca = root->PropertyString(PROP_CA)) return ForCharset(ca);
+  return ForCharset(root->Collection().Charset().name);
 }
 
 std::u32string DecodeText(std::string_view bytes, const TextEncoding& encoding) {

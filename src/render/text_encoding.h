@@ -20,7 +20,8 @@ class TextEncoding {
   // iconv does not know and a charset that does not keep ASCII as ASCII (UTF-16: such a file was
   // made UTF-8 when it was read) give the automatic encoding.
   static TextEncoding ForCharset(std::string_view caValue);
-  // The encoding of the game tree under `root`: its CA value's, or automatic.
+  // The encoding of the game tree under `root`: its CA value's, else the charset the reader
+  // detected in the record, else automatic.
   static TextEncoding OfGame(const SgfNode* root);
 
   bool IsAutomatic() const { return charset_.empty(); }

@@ -1,6 +1,9 @@
 #include "sgf/game_file.h"
 
-#include "base/whole_file.h"
+#include <cstdio>
+#include <cstring>
+
+#include "base/mapped_file.h"
 #include "base/random_source.h"
 #include "sgf/utf16_text.h"
 
@@ -9,17 +12,31 @@ namespace {
 
 constexpr int kRandomMoves = 360;
 
-// Reads straight into the buffer the parser will use, so the file is never copied (only a UTF-16
-// file is turned into UTF-8).
-bool ReadGameText(const std::string& path, SgfText& text) {
-  WholeFile file;
-  if (!ReadRegularFile(path, file)) return false;
-  TextBuffer read = Utf16ToUtf8(TextBuffer{std::move(file.bytes), file.size});
-  text = SgfText(std::move(read.bytes), read.size);
+bool StartsWithUtf16Mark(const MappedFile& file) {
+  if (file.Size() < 2) return false;
+  const auto first = static_cast<unsigned char>(file.Bytes()[0]);
+  const auto second = static_cast<unsigned char>(file.Bytes()[1]);
+  return (first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF);
+}
+
+// A UTF-16 file is read whole and made UTF-8; any other file is read through its mapping.
+bool ReadGameText(std::unique_ptr<MappedFile> file, SgfText& text) {
+  if (!StartsWithUtf16Mark(*file)) {
+    text = SgfText(std::move(file));
+    return true;
+  }
+  TextBuffer bytes{std::make_unique_for_overwrite<char[]>(file->Size() + 1), file->Size()};
+  if (!RunGuarded(*file, [&] { std::memcpy(bytes.bytes.get(), file->Bytes(), file->Size()); })) return false;
+  const TextBuffer read = Utf16ToUtf8(std::move(bytes));
+  text = SgfText(std::string_view(read.bytes.get(), read.size));
   return true;
 }
 
 }  // namespace
+
+bool LacksGameTree(const char* bytes, size_t size) {
+  return size > kFirstTreeSearch && !std::memchr(bytes, '(', kFirstTreeSearch);
+}
 
 SgfText MakeRandomGameText() {
   std::string text = "(;FF[4]AP[Vuko:v2.0]GM[1]SZ[19]";
@@ -35,8 +52,19 @@ SgfText MakeRandomGameText() {
 }
 
 SgfText ReadGameFile(const std::string& path) {
+  std::unique_ptr<MappedFile> file = path.empty() ? nullptr : MappedFile::Open(path);
+  if (!file) return MakeRandomGameText();
+  bool lacksTree = false;
+  if (!RunGuarded(*file, [&] { lacksTree = LacksGameTree(file->Bytes(), file->Size()); })) {
+    return MakeRandomGameText();
+  }
+  if (lacksTree) {
+    std::fprintf(stderr, "tenukiro: %s is not a game record (no '(' in its first %zu MB); a random game is shown\n",
+                 path.c_str(), kFirstTreeSearch >> 20);
+    return MakeRandomGameText();
+  }
   SgfText text;
-  if (path.empty() || !ReadGameText(path, text)) return MakeRandomGameText();
+  if (!ReadGameText(std::move(file), text)) return MakeRandomGameText();
   return text;
 }
 

@@ -13,11 +13,11 @@ namespace {
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 
 // Hands every bracketed value of a run to the property table, escapes still in it.
-void ReadValues(SgfProperty& property, char* run, size_t length, SgfArena& arena) {
+void ReadValues(SgfProperty& property, char* run, size_t length, SgfArena& arena, const DoubleByteCharset* charset) {
   size_t start = 0;
   while (start + 2 <= length) {
-    const size_t end = std::min(ValueEnd(run, start + 1, length), length);
-    AddPropertyValue(property, std::string_view(run + start + 1, end - start - 1), arena);
+    const size_t end = std::min(ValueEnd(run, start + 1, length, charset), length);
+    AddPropertyValue(property, std::string_view(run + start + 1, end - start - 1), arena, charset);
     start = end + 1;
   }
 }
@@ -35,7 +35,7 @@ SgfProperty& PropertyToFill(SgfNode& node, PropertyId id) {
   return property ? *property : *node.AppendProperty(id);
 }
 
-void ReadPropertyList(SgfNode& node, char* text, size_t length, SgfArena& arena) {
+void ReadPropertyList(SgfNode& node, char* text, size_t length, SgfArena& arena, const DoubleByteCharset* charset) {
   size_t i = 0;
   while (i + 2 < length) {
     PropertyId id;
@@ -48,8 +48,8 @@ void ReadPropertyList(SgfNode& node, char* text, size_t length, SgfArena& arena)
     }
     while (i + 1 < length && text[i] != '[') ++i;
     if (text[i] != '[') return;
-    const size_t runEnd = std::min(FirstOutsideValues(text, i, length, IsCapital), length);
-    ReadValues(PropertyToFill(node, ApplyAlias(id)), text + i, runEnd - i, arena);
+    const size_t runEnd = std::min(FirstOutsideValues(text, i, length, charset, IsCapital), length);
+    ReadValues(PropertyToFill(node, ApplyAlias(id)), text + i, runEnd - i, arena, charset);
     i = runEnd;
   }
 }

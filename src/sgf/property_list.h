@@ -6,6 +6,7 @@
 
 namespace tenukiro {
 
+class DoubleByteCharset;
 class SgfArena;
 class SgfNode;
 class SgfProperty;
@@ -15,7 +16,9 @@ class SgfProperty;
 // run of capitals (M and L stand for MA and LB); its values are the bracketed
 // ones up to the next capital outside a value. Anything else between is read as
 // the rules fall, never rejected.
-void ReadPropertyList(SgfNode& node, char* text, size_t length, SgfArena& arena);
+// Values are read in `charset` (null: byte by byte).
+void ReadPropertyList(SgfNode& node, char* text, size_t length, SgfArena& arena,
+                      const DoubleByteCharset* charset = nullptr);
 
 // Where the values of a property read from a node go: to the node's first
 // property with that identifier, else to a new one. Records written by other

@@ -63,12 +63,13 @@ PropertyType LookupPropertyType(PropertyId id) {
   return {static_cast<ValueKind>(entry & ~kListBit), (entry & kListBit) != 0};
 }
 
-void AddPropertyValue(SgfProperty& property, std::string_view content, SgfArena& arena) {
+void AddPropertyValue(SgfProperty& property, std::string_view content, SgfArena& arena,
+                      const DoubleByteCharset* charset) {
   const PropertyType type = LookupPropertyType(property.Id());
   if (!type.list && property.FirstValue()) return;
   SgfValue* value = property.NewValue(type.kind, arena);
   property.AppendValue(value);
-  ParseValue(property, *value, content, arena);
+  ParseValue(property, *value, content, arena, charset);
 }
 
 }  // namespace tenukiro

@@ -7,6 +7,7 @@
 
 namespace tenukiro {
 
+class DoubleByteCharset;
 class SgfArena;
 class SgfProperty;
 
@@ -22,6 +23,8 @@ PropertyType LookupPropertyType(PropertyId id);
 
 // Adds one bracketed value (escapes still in it) to `property` by the table's rules:
 // a single-valued property that already has a value drops it.
-void AddPropertyValue(SgfProperty& property, std::string_view content, SgfArena& arena);
+// Text is read in `charset` (null: byte by byte).
+void AddPropertyValue(SgfProperty& property, std::string_view content, SgfArena& arena,
+                      const DoubleByteCharset* charset = nullptr);
 
 }  // namespace tenukiro

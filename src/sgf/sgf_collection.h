@@ -8,6 +8,7 @@
 #include "sgf/game_context.h"
 #include "sgf/sgf_arena.h"
 #include "sgf/sgf_node.h"
+#include "sgf/record_charset.h"
 
 namespace tenukiro {
 
@@ -76,6 +77,10 @@ class SgfCollection {
   // are clamped to 2..19). False, leaving the context alone, when there is no SZ.
   bool GetBoardSize();
 
+  // The charset the record's text was read in (BeginParse takes it from the text).
+  const RecordCharset& Charset() const { return charset_; }
+  void SetCharset(const RecordCharset& charset) { charset_ = charset; }
+
   // Number of nodes created so far.
   uint64_t NodeCount() const { return nodeCount_; }
   // Whether the reader may add no more nodes. A node and the move split off it
@@ -136,6 +141,7 @@ class SgfCollection {
   SgfNode* chainTop_ = nullptr;
   uint64_t laterChildren_ = 0;
   std::vector<StackEntry> variationStack_;
+  RecordCharset charset_;
   uint64_t nodeLimit_;
   uint64_t nodeCount_ = 0;
 };

@@ -1,6 +1,5 @@
 #include "sgf/sgf_normalize.h"
 
-#include <array>
 #include <cstdint>
 
 #if defined(__SSE2__)
@@ -9,15 +8,6 @@
 
 namespace tenukiro {
 namespace {
-
-constexpr std::array<bool, 256> BuildKeptOutside() {
-  std::array<bool, 256> kept{};
-  for (int c = 'A'; c <= 'Z'; ++c) kept[c] = true;
-  kept['('] = kept[')'] = kept[';'] = kept['['] = true;
-  return kept;
-}
-
-constexpr std::array<bool, 256> kKeptOutside = BuildKeptOutside();
 
 // Most bytes need no decision of their own: inside a value everything but ']',
 // '\\' and a line feed is copied, outside one everything but '[' and '\\' is
@@ -29,6 +19,18 @@ void CopyValueRun(char* text, size_t limit, size_t& r, size_t& w) {
     if (c == ']' || c == '\\' || c == '\n') return;
     text[w++] = c;
     ++r;
+  }
+}
+
+// The same in a double-byte charset, where a character's second byte never ends the
+// run; like an escape, a character may take one byte past `limit` (up to `size`).
+void CopyValueRun(char* text, size_t size, size_t limit, size_t& r, size_t& w, const DoubleByteCharset& charset) {
+  while (r < limit) {
+    const char c = text[r];
+    if (c == ']' || c == '\\' || c == '\n') return;
+    text[w++] = c;
+    ++r;
+    if (r < size && charset.Pairs(c, text[r])) text[w++] = text[r++];
   }
 }
 
@@ -74,9 +76,11 @@ unsigned KeptOutside(__m128i block, unsigned open) {
 // no escape, no line feed, brackets that open and close in turn, nothing dropped
 // outside a value. The caller makes sure that the write cannot reach bytes not
 // yet read.
-bool CopyPlainBlock(char* text, size_t& r, size_t& w, bool& inValue) {
+bool CopyPlainBlock(char* text, size_t& r, size_t& w, bool& inValue, bool doubleByte) {
   const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + r));
   if (BytesEqual(block, '\\') | BytesEqual(block, '\n')) return false;
+  // A byte above 0x7F may pair with the next one; the block is then left to the byte steps.
+  if (doubleByte && _mm_movemask_epi8(block)) return false;
   const unsigned open = BytesEqual(block, '[');
   unsigned before = 0;
   unsigned after = 0;
@@ -89,17 +93,22 @@ bool CopyPlainBlock(char* text, size_t& r, size_t& w, bool& inValue) {
   return true;
 }
 #else
-bool CopyPlainBlock(char*, size_t&, size_t&, bool&) { return false; }
+bool CopyPlainBlock(char*, size_t&, size_t&, bool&, bool) { return false; }
 #endif
 
 // One run and the byte that ends it.
-void NormalizeStep(char* text, size_t size, size_t limit, size_t& r, size_t& w, bool& inValue) {
-  if (inValue) CopyValueRun(text, limit, r, w);
-  else CopyOutsideRun(text, limit, r, w);
+// An escape takes the character after it along: in a value of a double-byte
+// charset that may be two bytes.
+void NormalizeStep(char* text, size_t size, size_t limit, size_t& r, size_t& w, bool& inValue,
+                   const DoubleByteCharset* charset) {
+  if (!inValue) CopyOutsideRun(text, limit, r, w);
+  else if (charset) CopyValueRun(text, size, limit, r, w, *charset);
+  else CopyValueRun(text, limit, r, w);
   if (r >= limit) return;
   const char c = text[r++];
   if (c == '\\') {
     text[w++] = c;
+    if (inValue && PairAt(charset, text, r, size)) text[w++] = text[r++];
     if (r < size) text[w++] = text[r++];
   } else if (c == '\n') {
     text[w++] = '\r';
@@ -113,23 +122,25 @@ void NormalizeStep(char* text, size_t size, size_t limit, size_t& r, size_t& w, 
 
 // A whole block is written at once, so it may only be when the write position
 // has not fallen behind the read position, or has fallen a block or more behind.
-void NormalizeRange(char* text, size_t size, size_t limit, size_t& read, size_t& write, bool& inValue) {
+void NormalizeRange(char* text, size_t size, size_t limit, size_t& read, size_t& write, bool& inValue,
+                    const DoubleByteCharset* charset) {
   size_t r = read;
   size_t w = write;
+  const bool doubleByte = charset != nullptr;
   while (r < limit) {
     const bool blockFits = r + kBlock <= limit && (w == r || r - w >= kBlock);
-    if (blockFits && CopyPlainBlock(text, r, w, inValue)) continue;
-    NormalizeStep(text, size, limit, r, w, inValue);
+    if (blockFits && CopyPlainBlock(text, r, w, inValue, doubleByte)) continue;
+    NormalizeStep(text, size, limit, r, w, inValue, charset);
   }
   read = r;
   write = w;
 }
 
-size_t NormalizeSgfText(char* text, size_t size) {
+size_t NormalizeSgfText(char* text, size_t size, const DoubleByteCharset* charset) {
   size_t read = 0;
   size_t write = 0;
   bool inValue = false;
-  NormalizeRange(text, size, size, read, write, inValue);
+  NormalizeRange(text, size, size, read, write, inValue, charset);
   text[write] = '\0';
   return write;
 }

@@ -1,6 +1,5 @@
 #include "sgf/sgf_reader.h"
 
-#include <array>
 #include <cstddef>
 #include <new>
 #include <string_view>
@@ -21,16 +20,6 @@ constexpr size_t kNoEnd = static_cast<size_t>(-1);
 bool IsCapital(char c) { return c >= 'A' && c <= 'Z'; }
 bool EndsNode(char c) { return c == '(' || c == ')' || c == ';'; }
 
-// What normalisation keeps outside a value: structure, capitals, '[' and the
-// backslash of an escape. The fast reading skips every other byte there.
-constexpr std::array<bool, 256> BuildKeptOutside() {
-  std::array<bool, 256> kept{};
-  for (int c = 'A'; c <= 'Z'; ++c) kept[c] = true;
-  kept['('] = kept[')'] = kept[';'] = kept['['] = kept['\\'] = true;
-  return kept;
-}
-constexpr std::array<bool, 256> kKeptOutside = BuildKeptOutside();
-
 // The reader goes through the raw text once. Normalisation is not a pass of its
 // own: the structure scan follows its in-value flag, values are normalised by
 // the value scan that finds their end, and a node of unusual shape is normalised
@@ -47,6 +36,7 @@ class Reader {
         data_(text.Bytes()),
         size_(text.Size()),
         fast_(text.HowRead() == Reading::Fast),
+        charset_(text.Charset().doubleByte),
         current_(current) {}
 
   // Scans structure from the text's position. True when stopped just after a ')',
@@ -57,7 +47,12 @@ class Reader {
     while (p < size_) {
       switch (data_[p++]) {
         case '(':
-          collection_.PushVariation(current_);
+          if (!current_ && collection_.VariationStackEmpty()) {
+            collection_.PushVariation(current_);
+            p = ReadRootBeforeNode(p, inValue);
+          } else {
+            collection_.PushVariation(current_);
+          }
           break;
         case ')':
           current_ = collection_.PopVariation(current_);
@@ -78,10 +73,13 @@ class Reader {
           break;
         case '\\':
           // The escaped byte never opens or closes a value; a '(', ')' or ';'
-          // still counts as structure, as in the normalised text.
-          if (p < size_ && (data_[p] == '[' || data_[p] == ']' || data_[p] == '\\')) ++p;
+          // still counts as structure, as in the normalised text. In a value the
+          // escaped character may be two bytes.
+          if (inValue && PairAt(charset_, data_, p, size_)) p += 2;
+          else if (p < size_ && (data_[p] == '[' || data_[p] == ']' || data_[p] == '\\')) ++p;
           break;
         default:
+          if (inValue && PairAt(charset_, data_, p - 1, size_)) ++p;
           break;
       }
     }
@@ -114,12 +112,39 @@ class Reader {
         return end;
       }
     }
-    const size_t end = FirstOutsideValues(data_, start, size_, EndsNode);
+    const size_t end = FirstOutsideValues(data_, start, size_, charset_, EndsNode);
     // A node whose text runs to the end has none: the scan goes on after its ';'.
     if (end >= size_) return start;
     ReadGenerally(*node, start, end, inValue);
     current_ = collection_.SplitMove(node);
     return end;
+  }
+
+  // Game information written between a game tree's '(' and its first ';' (as the
+  // files of some Go associations have it) belongs to the root: it is read as the
+  // start of the root's text, which the first node's text then continues. Returns
+  // where the structure scan goes on; `start` (just after the '(') when no
+  // property stands there.
+  size_t ReadRootBeforeNode(size_t start, bool& inValue) {
+    const size_t first = SkipDropped(start);
+    if (first >= size_ || !IsCapital(data_[first]) || collection_.AtNodeLimit()) return start;
+    const size_t end = FirstOutsideValues(data_, start, size_, charset_, EndsNode);
+    if (end >= size_) return start;
+    SgfNode* root = collection_.CreateNode(nullptr);
+    current_ = root;
+    ReadGenerally(*root, start, end, inValue);
+    size_t next = end;
+    if (data_[end] == ';') {
+      next = FirstOutsideValues(data_, end + 1, size_, charset_, EndsNode);
+      // The first node's text runs to the end: the scan goes on after its ';'.
+      if (next >= size_) {
+        current_ = collection_.SplitMove(root);
+        return end + 1;
+      }
+      ReadGenerally(*root, end + 1, next, inValue);
+    }
+    current_ = collection_.SplitMove(root);
+    return next;
   }
 
   // Reads the node's text by the general rules, normalising it in place first
@@ -130,9 +155,9 @@ class Reader {
     size_t write = end;
     if (fast_) {
       write = start;
-      NormalizeRange(data_, end, end, read, write, inValue);
+      NormalizeRange(data_, end, end, read, write, inValue, charset_);
     }
-    ReadPropertyList(node, data_ + start, write - start, collection_.Arena());
+    ReadPropertyList(node, data_ + start, write - start, collection_.Arena(), charset_);
   }
 
   // Most nodes of a game are a move and nothing else: "B[cd]" or "W[cd]" ended by
@@ -144,7 +169,7 @@ class Reader {
     if (start + kMoveLength >= size_) return kNoEnd;
     const char* move = data_ + start;
     if ((move[0] != 'B' && move[0] != 'W') || move[1] != '[') return kNoEnd;
-    if (ValueEnd(data_, start + 2, start + kMoveLength) != start + 4) return kNoEnd;
+    if (ValueEnd(data_, start + 2, start + kMoveLength, charset_) != start + 4) return kNoEnd;
     const size_t end = EndsNode(move[kMoveLength]) ? start + kMoveLength : SkipDropped(start + kMoveLength);
     return end < size_ && EndsNode(data_[end]) ? end : kNoEnd;
   }
@@ -201,9 +226,9 @@ class Reader {
   size_t ReadUsualValues(SgfProperty& property, size_t i) {
     SgfArena& arena = collection_.Arena();
     while (i < size_ && data_[i] == '[') {
-      const size_t end = ValueEnd(data_, i + 1, size_);
+      const size_t end = ValueEnd(data_, i + 1, size_, charset_);
       if (end >= size_) return kNoEnd;
-      AddPropertyValue(property, std::string_view(data_ + i + 1, end - i - 1), arena);
+      AddPropertyValue(property, std::string_view(data_ + i + 1, end - i - 1), arena, charset_);
       i = SkipDropped(end + 1);
     }
     return i < size_ ? i : kNoEnd;
@@ -214,17 +239,23 @@ class Reader {
   char* data_;
   size_t size_;
   bool fast_;
+  const DoubleByteCharset* charset_;
   SgfNode* current_;
 };
 
-// Memory running out while a record is read ends the record there, as its end of
-// text would: the show plays what was read instead of stopping.
-bool ScanSafely(Reader& reader) {
-  try {
-    return reader.ScanToClose();
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+// Memory running out while a record is read, or its file being cut short, ends the
+// record there, as its end of text would: the show plays what was read instead of
+// stopping.
+bool ScanSafely(Reader& reader, SgfText& text) {
+  bool closed = false;
+  const bool whole = text.Guard([&] {
+    try {
+      closed = reader.ScanToClose();
+    } catch (const std::bad_alloc&) {
+      closed = false;
+    }
+  });
+  return whole && closed;
 }
 
 }  // namespace
@@ -233,8 +264,9 @@ void BeginParse(SgfCollection& collection, SgfText& text) {
   collection.ResetParse();
   if (text.IsGone()) return;
   text.SetPosition(0, false);
+  collection.SetCharset(text.Charset());
   Reader reader(collection, text, nullptr);
-  if (ScanSafely(reader)) {
+  if (ScanSafely(reader, text)) {
     collection.CloseFirstTree();
     collection.SetResumeNode(reader.Current());
   } else {
@@ -246,7 +278,7 @@ void BeginParse(SgfCollection& collection, SgfText& text) {
 void ContinueParse(SgfCollection& collection, SgfText& text) {
   if (text.IsGone()) return;
   Reader reader(collection, text, collection.ResumeNode());
-  if (ScanSafely(reader)) {
+  if (ScanSafely(reader, text)) {
     collection.CloseVariation();
     collection.SetResumeNode(reader.Current());
   } else {

@@ -90,7 +90,7 @@ float ParseRealText(std::string_view content) {
   return number;
 }
 
-size_t UnescapeSimpleText(char* text, size_t length) {
+size_t UnescapeSimpleText(char* text, size_t length, const DoubleByteCharset* charset) {
   size_t read = 0;
   size_t write = 0;
   while (read < length) {
@@ -102,7 +102,13 @@ size_t UnescapeSimpleText(char* text, size_t length) {
         if (read < length && IsLineBreak(text[read]) && text[read] != lineBreak) ++read;
         continue;
       }
+      if (PairAt(charset, text, read, length)) text[write++] = text[read++];
       if (read < length) text[write++] = text[read++];
+      continue;
+    }
+    if (PairAt(charset, text, read, length)) {
+      text[write++] = text[read++];
+      text[write++] = text[read++];
       continue;
     }
     text[write++] = IsControl(c) ? ' ' : c;
@@ -112,12 +118,17 @@ size_t UnescapeSimpleText(char* text, size_t length) {
   return write;
 }
 
-size_t UnescapeText(char* text, size_t length) {
+size_t UnescapeText(char* text, size_t length, const DoubleByteCharset* charset) {
   size_t read = 0;
   size_t write = 0;
   while (read < length) {
     if (text[read] == '\\') ++read;
     if (read == length) break;
+    if (PairAt(charset, text, read, length)) {
+      text[write++] = text[read++];
+      text[write++] = text[read++];
+      continue;
+    }
     const char c = text[read++];
     text[write++] = IsControl(c) && !IsLineBreak(c) ? ' ' : c;
   }
@@ -130,7 +141,8 @@ PointPairValue ParsePointPairText(std::string_view content) {
   return {PointCoordinate(content[0]), PointCoordinate(content[1]), PointCoordinate(content[3]), PointCoordinate(content[4])};
 }
 
-void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena) {
+void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena,
+                const DoubleByteCharset* charset) {
   switch (value.Kind()) {
     case ValueKind::None: break;
     case ValueKind::Number: value.SetNumber(ParseNumberText(content)); break;
@@ -138,13 +150,13 @@ void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content
     case ValueKind::RawText: value.SetText(CopyText(content, arena)); break;
     case ValueKind::SimpleText: {
       char* text = CopyText(content, arena);
-      UnescapeSimpleText(text, content.size());
+      UnescapeSimpleText(text, content.size(), charset);
       value.SetText(text);
       break;
     }
     case ValueKind::Text: {
       char* text = CopyText(content, arena);
-      UnescapeText(text, content.size());
+      UnescapeText(text, content.size(), charset);
       value.SetText(text);
       break;
     }

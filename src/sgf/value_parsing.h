@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sgf/double_byte.h"
 #include "sgf/sgf_value.h"
 
 namespace tenukiro {
@@ -13,8 +14,10 @@ class SgfProperty;
 
 // Reads bracket content (escapes still in it) into `value`, a value of `property`
 // whose kind is already set. A compressed rectangle of points adds further point
-// values to `property` just before `value`; strings go to `arena`.
-void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena);
+// values to `property` just before `value`; strings go to `arena`. Escapes in text are
+// those of `charset`'s characters (null: every byte is a character).
+void ParseValue(SgfProperty& property, SgfValue& value, std::string_view content, SgfArena& arena,
+                const DoubleByteCharset* charset = nullptr);
 
 // Every decimal digit counts, in 16-bit arithmetic; a leading '-' negates.
 int16_t ParseNumberText(std::string_view content);
@@ -25,12 +28,13 @@ float ParseRealText(std::string_view content);
 
 // Removes escapes in place and returns the new length. A simple text loses soft
 // line breaks (backslash + line break, with one partner of the other kind) and
-// turns every other control character into a space.
-size_t UnescapeSimpleText(char* text, size_t length);
+// turns every other control character into a space. A character of a double-byte
+// `charset` is kept whole, whatever its second byte.
+size_t UnescapeSimpleText(char* text, size_t length, const DoubleByteCharset* charset = nullptr);
 
 // Removes escapes in place and returns the new length. Line breaks stay; other
 // control characters become spaces.
-size_t UnescapeText(char* text, size_t length);
+size_t UnescapeText(char* text, size_t length, const DoubleByteCharset* charset = nullptr);
 
 // The coordinate a letter names: 'a' is 1.
 inline int8_t PointCoordinate(char letter) {

@@ -100,6 +100,46 @@ TEST_F(GameFileTest, AnythingButAReadableFileGivesARandomGame) {
   }
 }
 
+// A file with no game tree in its first 64 MB is no record: a random game stands in at
+// once, said on standard error. A '(' just inside the bound makes it one.
+TEST_F(GameFileTest, LargeFileWithoutAGameTreeGivesARandomGame) {
+  const fs::path path = folder_ / "zeros.sgf";
+  std::ofstream(path, std::ios::binary).close();
+  fs::resize_file(path, kFirstTreeSearch + 1);
+  ::testing::internal::CaptureStderr();
+  SgfText zeros = ReadGameFile(path.string());
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("zeros.sgf is not a game record"), std::string::npos);
+  EXPECT_TRUE(IsRandomGame(zeros));
+  std::fstream(path, std::ios::binary | std::ios::in | std::ios::out).seekp(kFirstTreeSearch - 1).put('(');
+  SgfText record = ReadGameFile(path.string());
+  EXPECT_EQ(record.Size(), kFirstTreeSearch + 1);
+}
+
+// A file cut short while the show reads it ends the record where it was cut, as its end
+// would; the show plays what was read.
+TEST_F(GameFileTest, RecordCutShortDuringTheShowEndsWhereItWasCut) {
+  std::string record;
+  for (int game = 0; game < 4000; ++game) record += "(;SZ[9]C[game " + std::to_string(game) + "];B[aa];W[bb];B[cc])\n";
+  const std::string path = Write("games.sgf", record);
+  SgfText text = ReadGameFile(path);
+  GameContext context;
+  SgfCollection collection(context);
+  BeginParse(collection, text);
+  ASSERT_EQ(truncate(path.c_str(), 4096), 0);
+  ::testing::internal::CaptureStderr();
+  int nodes = 1;
+  for (SgfNode* node = collection.NextNodePreorder(collection.Cursor(), text); node;
+       node = collection.NextNodePreorder(node, text)) {
+    collection.SelectVariation(node);
+    collection.SetCursor(node);
+    ++nodes;
+  }
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("games.sgf was cut short"), std::string::npos);
+  EXPECT_TRUE(text.IsGone());
+  EXPECT_GE(nodes, 4);
+  EXPECT_LT(nodes, 4000 * 4);
+}
+
 // A named pipe in the list of records must not stop the show until some writer turns up.
 TEST_F(GameFileTest, APipeGivesARandomGameWithoutWaitingForAWriter) {
   const fs::path pipe = folder_ / "pipe.sgf";

@@ -48,7 +48,7 @@ TEST(NormalizeSgfText, PiecewiseEqualsWhole) {
   size_t read = 0, write = 0;
   bool inValue = false;
   for (size_t limit = 7; read < raw.size(); limit = std::min(raw.size(), limit + 7)) {
-    NormalizeRange(piecewise.data(), raw.size(), limit, read, write, inValue);
+    NormalizeRange(piecewise.data(), raw.size(), limit, read, write, inValue, nullptr);
   }
   EXPECT_EQ(piecewise.substr(0, write), Normalized(raw));
 }
@@ -88,7 +88,7 @@ TEST(NormalizeSgfText, AgreesWithTheByteRulesOnRandomText) {
     bool inValue = false;
     for (size_t limit = 0; read < raw.size();) {
       limit = std::min(raw.size(), limit + 1 + random() % 40);
-      NormalizeRange(piecewise.data(), raw.size(), limit, read, write, inValue);
+      NormalizeRange(piecewise.data(), raw.size(), limit, read, write, inValue, nullptr);
     }
     EXPECT_EQ(piecewise.substr(0, write), expected) << raw;
   }
@@ -118,6 +118,17 @@ TEST(Reader, ReferenceCases) {
       {"(;MA[aa]M[bb]L[cc]LB[dd:x]L[ee]TR[ff]TR[ff]ZZ[q]ZZ[r])",
        {"MA[1,1][2,2]LB[3,3:a][4,4:x][5,5:y]TR[6,6][6,6]ZZ[q][r]SZ[19]"}},
       {"(;AB[aa:ab]\nAB[cc];AE[aa]AE[cc]B[dd])", {"AB[1,1][1,2][3,3]SZ[19]", "AE[1,1][3,3]", "B[4,4]"}},
+      // Game information between a game tree's '(' and its first ';' belongs to the root,
+      // whose text the first node continues; elsewhere such text is still dropped.
+      {"(PB[a]EV[b (c)];B[cc];W[gg])", {"PB[a]EV[b (c)]SZ[19]", "B[3,3]", "W[7,7]"}},
+      {"(\nPB[a]\n;GN[x];B[aa])", {"PB[a]GN[x]SZ[19]", "B[1,1]"}},
+      {"(PB[a])", {"PB[a]SZ[19]"}},
+      {"(PB[a](;B[aa])(;B[bb]))", {"PB[a]SZ[19]", "B[1,1]", "B[2,2]"}},
+      {"(PB[a];B[aa])(PW[b];W[bb])", {"PB[a]SZ[19]", "B[1,1]", "PW[b]SZ[19]", "W[2,2]"}},
+      {"(PB[a];C[x", {"PB[a]SZ[19]"}},
+      {"PB[a](;B[aa])", {"SZ[19]", "B[1,1]"}},
+      {"(;B[aa](PB[x];W[bb]))", {"SZ[19]", "B[1,1]", "W[2,2]"}},
+      {"( pb[a] ;B[aa])", {"SZ[19]", "B[1,1]"}},
   };
   for (const Reading reading : {Reading::Fast, Reading::GeneralOnly}) {
     for (const Case& c : cases) {

@@ -60,6 +60,12 @@ TEST(ReadingEquivalence, NodesOfEveryShape) {
       "(;SZ[9];B[aa];W[bb]",
       "\\(;B[aa])",
       "(;B[aa]MA[bb]M[cc]MA[dd])",
+      "(PB[a]EV[(x)];B[aa])",
+      "(PB[a](;B[aa])(;B[bb]))",
+      "( [ (PB[a];B[aa]) ]",
+      "(PB[a\\];B[aa])",
+      "(;CA[Shift_JIS]C[\x83\x5c];B[aa]C[\x83\x5d];W[\\\x83\x5c])",
+      "(CA[Big5]PB[\xb3\x5c]\n;B[aa]C[\xa4\x5d\xa4",
   };
   for (const char* text : cases) EXPECT_EQ(ReadingsDiffer(text), "") << text;
 }
@@ -77,6 +83,24 @@ std::string RandomText(std::mt19937& random) {
   const int count = static_cast<int>(random() % 60);
   for (int i = 0; i < count; ++i) text += kPieces[random() % std::size(kPieces)];
   return text;
+}
+
+// Bytes that pair into characters of a double-byte charset, or do not.
+const std::string kDoubleBytePieces[] = {"\x83\x5c", "\x83\x5d", "\xb3\x5c", "\x81\x5c", "\x95", "\x83", "\xa4\x5d",
+                                         "\x83\n", "\\\x83\x5c", "\x5c\x5d", "\xfc["};
+
+TEST(ReadingEquivalence, RandomTextInDoubleByteCharsets) {
+  std::mt19937 random(17);
+  const char* const labels[] = {"Shift_JIS", "Big5", "GBK"};
+  for (int round = 0; round < 3000; ++round) {
+    std::string text = std::string("(;CA[") + labels[round % 3] + "]";
+    const int count = static_cast<int>(random() % 60);
+    for (int i = 0; i < count; ++i) {
+      text += random() % 2 ? kDoubleBytePieces[random() % std::size(kDoubleBytePieces)]
+                           : kPieces[random() % std::size(kPieces)];
+    }
+    ASSERT_EQ(ReadingsDiffer(text), "") << text;
+  }
 }
 
 TEST(ReadingEquivalence, RandomText) {

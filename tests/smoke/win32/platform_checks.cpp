@@ -8,9 +8,11 @@
 #include <set>
 #include <string>
 
+#include "base/charset_detection.h"
 #include "base/data_files.h"
 #include "base/file_path.h"
 #include "base/folder_reading.h"
+#include "base/mapped_file.h"
 #include "base/path_kind.h"
 #include "base/whole_file.h"
 #include "render/font.h"
@@ -81,6 +83,22 @@ void CheckFiles() {
         "a file under a wide name reads");
   Check(!tenukiro::ReadRegularFile(folder + "\\games", file), "a folder is no file");
   Check(!tenukiro::ReadRegularFile(folder + "\\missing.sgf", file), "a missing file");
+  {
+    const std::unique_ptr<tenukiro::MappedFile> mapped = tenukiro::MappedFile::Open(record);
+    Check(mapped && std::string(mapped->Bytes(), mapped->Size()) == "(;C[x])", "a file under a wide name maps");
+    // The mapping is copy-on-write: what the reader rewrites never reaches the file.
+    if (mapped) mapped->Bytes()[3] = 'G';
+    Check(tenukiro::ReadRegularFile(record, file) && std::string(file.bytes.get(), file.size) == "(;C[x])",
+          "writing to a mapping leaves the file alone");
+    Check(!tenukiro::MappedFile::Open(folder + "\\games"), "a folder does not map");
+    std::ofstream(tenukiro::FilePath(folder + "\\empty.sgf"), std::ios::binary).close();
+    const std::unique_ptr<tenukiro::MappedFile> empty = tenukiro::MappedFile::Open(folder + "\\empty.sgf");
+    Check(empty && empty->Size() == 0, "an empty file maps to no bytes");
+  }
+  fs::remove(tenukiro::FilePath(folder + "\\empty.sgf"));
+  // The system's detection may know the charset or not; either way it answers.
+  const std::string detected = tenukiro::DetectCharset("\x8d\x95\x82\xcc\x90\xe6\x8e\xe8\x82\xc5\x82\xb7\x81\x42");
+  Check(detected.empty() || detected == "SHIFT_JIS", "charset detection answers");
   tenukiro::FolderIdentity identity;
   tenukiro::FolderIdentity again;
   tenukiro::OpenedFolder opened = tenukiro::OpenFolder(folder, identity);
