@@ -8,6 +8,7 @@
 #include "config/win32/config_dialog_win32.h"
 #include "settings/win32/registry_profile.h"
 #include "shell/win32/saver_password.h"
+#include "shell/win32/saver_session.h"
 #include "shell/win32/show_window_win32.h"
 #include "sphere/process_sphere_renderer.h"
 
@@ -66,7 +67,9 @@ int Win32Platform::RunPreview(Profile& profile, const PreviewTarget& target) {
 }
 
 int Win32Platform::RunScreenSaver(Profile& profile) {
-  return RunShow(profile, ShowWindowWin32::Mode::FullScreen, nullptr, programDirectory_);
+  SaverSession session(profile);
+  if (!session.Start(profile, false, programDirectory_, ProcessSphereRenderer())) return 1;
+  return RunMessageLoop();
 }
 
 int Win32Platform::RunInWindow(Profile& profile) {
