@@ -91,11 +91,12 @@ HWND SaverSession::CreateCover(const RECT& monitor) {
   const wchar_t* windowClass = CoverClass();
   if (windowClass == nullptr) return nullptr;
   HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass, L"",
-                               WS_POPUP | WS_VISIBLE, monitor.left, monitor.top, monitor.right - monitor.left,
+                               WS_POPUP, monitor.left, monitor.top, monitor.right - monitor.left,
                                monitor.bottom - monitor.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (cover == nullptr) return nullptr;
   SetWindowLongPtrW(cover, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(cover, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CoverProcedure));
+  ShowWindow(cover, SW_SHOWNOACTIVATE);
   return cover;
 }
 
@@ -106,10 +107,9 @@ LRESULT CALLBACK SaverSession::CoverProcedure(HWND window, UINT message, WPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The saver's windows are the ones of its thread; one that is still being made is not yet listed.
 bool SaverSession::Owns(HWND window) const {
-  if (window == nullptr) return false;
-  if (std::find(covers_.begin(), covers_.end(), window) != covers_.end()) return true;
-  return std::any_of(shows_.begin(), shows_.end(), [window](const auto& show) { return show->Handle() == window; });
+  return window != nullptr && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
 bool SaverSession::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -55,7 +55,8 @@ void ShowWindowWin32::CoverMonitor(const RECT& monitor, SaverSession& session, b
 bool ShowWindowWin32::Create(HWND parent) {
   const bool child = mode_ == Mode::Preview || mode_ == Mode::DialogPreview;
   const wchar_t* windowClass = WindowClass(!child);
-  DWORD style = WS_POPUP | WS_VISIBLE;
+  // A window that must not take the focus is shown only once it is made.
+  DWORD style = WS_POPUP | (takesFocus_ ? WS_VISIBLE : 0);
   DWORD extendedStyle = WS_EX_TOPMOST | (takesFocus_ ? 0 : WS_EX_NOACTIVATE);
   RECT area = monitor_;
   int x = monitor_.left;
@@ -83,6 +84,7 @@ bool ShowWindowWin32::Create(HWND parent) {
   created_ = true;
   show_->OnCreate();
   InvalidateRect(window_, nullptr, FALSE);
+  if (!takesFocus_) ShowWindow(window_, SW_SHOWNOACTIVATE);
   if (mode_ == Mode::FullScreen && takesFocus_) SetForegroundWindow(window_);
   return true;
 }
