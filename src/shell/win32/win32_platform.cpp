@@ -6,6 +6,7 @@
 
 #include "base/language.h"
 #include "config/win32/config_dialog_win32.h"
+#include "settings/settings_record.h"
 #include "settings/win32/registry_profile.h"
 #include "shell/win32/saver_password.h"
 #include "shell/win32/saver_session.h"
@@ -68,7 +69,8 @@ int Win32Platform::RunPreview(Profile& profile, const PreviewTarget& target) {
 
 int Win32Platform::RunScreenSaver(Profile& profile) {
   SaverSession session(profile);
-  if (!session.Start(profile, false, programDirectory_, ProcessSphereRenderer())) return 1;
+  const bool showOnEvery = ReadShowSettings(profile).Registry(AllScreens) == 1;
+  if (!session.Start(profile, showOnEvery, programDirectory_, ProcessSphereRenderer())) return 1;
   return RunMessageLoop();
 }
 
