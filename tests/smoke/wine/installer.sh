@@ -4,9 +4,14 @@
 # shows the bundled record (its assistant appears) and /c opens the dialog; installing again
 # keeps the user's settings; the silent uninstall leaves no file and no entry, and keeps the
 # settings. The saver copied alone into an empty folder shows the bundled record too (it carries
-# it), and the installer speaks French under a French locale.
+# it), and the installer speaks French under a French locale. First the host's own checks of
+# carried files and scaled sizes (tests/win32/host_files_test.cpp), run from a folder of their own.
 source "$(dirname "$0")/../wine.bash"
 start_wine
+
+mkdir "$WORK/checks"
+cp "$BUILD/tests/win32/host_files_test.exe" "$WORK/checks/"
+wine "$WORK/checks/host_files_test.exe" || fail "the host's file and scaling checks failed"
 
 setup=$(ls "$BUILD"/Tenukiro-*-setup.exe 2>/dev/null | head -n1)
 [ -n "$setup" ] || fail "no Tenukiro-<version>-setup.exe in $BUILD"
