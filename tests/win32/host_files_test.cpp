@@ -2,7 +2,8 @@
 // (found by name, standing for a missing file beside the program only, giving way to a copy on
 // disk, written out for another program to open), and what the dialog draws by hand scaled to
 // the display. Run from a folder of its own, where it writes beside itself. Prints each fault and
-// exits with their number.
+// exits with their number. With the argument "monitors" it prints the monitors' rectangles
+// instead, for a test that knows the display's monitors.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "base/win32/embedded_file.h"
 #include "base/win32/wide_text.h"
 #include "config/win32/colours_page_win32.h"
+#include "shell/win32/monitor_areas.h"
 #include "shell/win32/display_scale.h"
 
 namespace {
@@ -117,7 +119,13 @@ void CheckScaling() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "monitors") {
+    for (const RECT& area : tenukiro::MonitorAreas()) {
+      std::printf("%ldx%ld+%ld+%ld\n", area.right - area.left, area.bottom - area.top, area.left, area.top);
+    }
+    return 0;
+  }
   CheckEmbeddedFiles();
   CheckScaling();
   if (faults == 0) std::printf("host files and scaling: all checks passed\n");

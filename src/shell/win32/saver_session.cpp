@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/other_values.h"
+#include "shell/win32/monitor_areas.h"
 #include "shell/win32/saver_password.h"
 #include "shell/win32/show_window_win32.h"
 
@@ -10,19 +11,6 @@ namespace tenukiro {
 namespace {
 
 constexpr wchar_t kCoverClass[] = L"TenukiroCover";
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-  auto& list = *reinterpret_cast<std::vector<RECT>*>(areas);
-  if (info.dwFlags & MONITORINFOF_PRIMARY) {
-    list.insert(list.begin(), info.rcMonitor);
-  } else {
-    list.push_back(info.rcMonitor);
-  }
-  return TRUE;
-}
 
 // The cover's class: black, no cursor of its own.
 const wchar_t* CoverClass() {
@@ -47,13 +35,6 @@ POINT ScreenPoint(HWND window, LPARAM lParam) {
 }
 
 }  // namespace
-
-std::vector<RECT> MonitorAreas() {
-  std::vector<RECT> areas;
-  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
-  if (areas.empty()) areas.push_back(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  return areas;
-}
 
 SaverSession::SaverSession(const Profile& profile)
     : closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), GetTickCount()) {}

@@ -45,7 +45,4 @@ class SaverSession {
   std::vector<HWND> covers_;
 };
 
-// The monitors' rectangles in screen pixels, the primary monitor's first.
-std::vector<RECT> MonitorAreas();
-
 }  // namespace tenukiro

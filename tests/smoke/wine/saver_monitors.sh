@@ -17,6 +17,10 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo -ext XINERAMA | grep -q "head #1: 800x600 @ 1024,0" || fail "no second head: $(xdpyinfo -ext XINERAMA | tail -n 2)"
 wineboot -i >"$WORK/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 5 "$WORK/wineboot.log")"
 
+# The system lists both monitors, the primary one first.
+monitors=$(wine "$BUILD/tests/win32/host_files_test.exe" monitors | tr -d '\r' | tr '\n' ' ')
+[ "$monitors" = "1024x768+0+0 800x600+1024+0 " ] || fail "the monitors are listed as '$monitors'"
+
 write_position_record "$WORK/position.sgf"
 record=$(winepath -w "$WORK/position.sgf")
 PRIMARY=1024x768+0+0
