@@ -3,7 +3,7 @@
 # its data files into Program Files\Tenukiro, with an uninstall entry; the installed saver's /s
 # shows the bundled record (its assistant appears) and /c opens the dialog; installing again
 # keeps the user's settings; the silent uninstall leaves no file and no entry, and keeps the
-# settings. The saver copied alone into an empty folder shows the bundled record too (it carries
+# settings, as the uninstall by hand does when its question gets the default answer. The saver copied alone into an empty folder shows the bundled record too (it carries
 # it), and the installer speaks French under a French locale. First the host's own checks of
 # carried files and scaled sizes (tests/win32/host_files_test.cpp), run from a folder of their own.
 source "$(dirname "$0")/../wine.bash"
@@ -73,18 +73,36 @@ SAVER="$BUILD/Tenukiro.scr"
 install_silently
 [ "$(reg_value With3DEffect)" = 0 ] || fail "installing again lost the settings"
 
+# removed_all HOW: the installed files, their folder and the entry are gone, the settings kept.
 # The uninstaller copies itself away and runs from there: the files go a moment after it returns.
+removed_all() {
+  for _ in $(seq 100); do
+    left=()
+    for file in "${installed[@]}"; do [ -e "$file" ] && left+=("$file"); done
+    [ ${#left[@]} -eq 0 ] && ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  [ ${#left[@]} -eq 0 ] || fail "the $1 uninstall left ${left[*]}"
+  [ ! -e "$drive/Program Files/Tenukiro" ] || fail "the $1 uninstall left the folder Program Files\\Tenukiro"
+  wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 && fail "the $1 uninstall left its entry"
+  [ "$(reg_value With3DEffect)" = 0 ] || fail "the $1 uninstall removed the settings"
+  return 0
+}
 eval "wine $(sed 's/\\/\\\\/g' <<<"$quiet")" >"$WORK/uninstall.out" 2>&1 || fail "the silent uninstall exited $?"
-for _ in $(seq 100); do
-  left=()
-  for file in "${installed[@]}"; do [ -e "$file" ] && left+=("$file"); done
-  [ ${#left[@]} -eq 0 ] && ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 && break
-  sleep 0.2
+removed_all silent
+
+# Uninstalling by hand, Return all along: "Uninstall", then the default answer to whether the
+# settings go too (No), then "Close".
+install_silently
+(wine 'C:\Program Files\Tenukiro\Uninstall.exe' >/dev/null 2>&1 &)
+wait_for_window '^Tenukiro Uninstall' || fail "the uninstaller showed no window"
+for _ in $(seq 20); do
+  window=$(xdotool search --name '^Tenukiro Uninstall' 2>/dev/null | tail -n1) || break
+  sleep 1.5
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key Return
 done
-[ ${#left[@]} -eq 0 ] || fail "the uninstall left ${left[*]}"
-[ ! -e "$drive/Program Files/Tenukiro" ] || fail "the uninstall left the folder Program Files\\Tenukiro"
-wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 && fail "the uninstall left its entry"
-[ "$(reg_value With3DEffect)" = 0 ] || fail "the silent uninstall removed the settings"
+removed_all "default"
 
 # The saver alone in a folder of its own, nothing beside it.
 mkdir "$WORK/alone"
