@@ -123,7 +123,7 @@ every_page() {
   FOCUS=$DIALOG
   keys space
   choose_red_with_ok "$(window_named "$CHOOSER_TITLE")"
-  # Others: every screen on (the last control), the last two switches (star points, lines) off.
+  # Others: the show on every screen on, the last two switches (star points, lines) off.
   keys ctrl+Tab
   snap others
   keys shift+Tab space shift+Tab space shift+Tab space
