@@ -13,7 +13,8 @@ struct WholeFile {
 };
 
 // Reads a regular file whole. Opening does not wait: a named pipe would otherwise hold the
-// show until someone writes to it. False for anything that is not a readable regular file.
+// show until someone writes to it. False for anything that is not a readable regular file. On
+// Windows a data file missing beside the program is read from the program's own copy of it.
 bool ReadRegularFile(const std::string& path, WholeFile& file);
 
 }  // namespace tenukiro

@@ -5,15 +5,33 @@
 #include <algorithm>
 #include <new>
 
+#include "base/win32/embedded_file.h"
 #include "base/win32/wide_text.h"
 
 namespace tenukiro {
+namespace {
+
+// A data file missing beside the program is read from the copy the program carries.
+bool ReadEmbeddedCopy(const std::string& path, WholeFile& result) {
+  const std::string_view bytes = EmbeddedCopyOf(path);
+  if (bytes.empty()) return false;
+  result.bytes.reset(new (std::nothrow) char[bytes.size() + 1]);
+  if (!result.bytes) return false;
+  bytes.copy(result.bytes.get(), bytes.size());
+  result.size = bytes.size();
+  return true;
+}
+
+}  // namespace
 
 bool ReadRegularFile(const std::string& path, WholeFile& result) {
   if (path.empty()) return false;
   HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && ReadEmbeddedCopy(path, result);
+  }
   LARGE_INTEGER size{};
   bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart >= 0;
   std::unique_ptr<char[]> buffer;

@@ -2,11 +2,27 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "base/data_files.h"
 #include "config/win32/config_resource.h"
 #include "config/win32/win32_text.h"
+#include "shell/win32/display_scale.h"
 
 namespace tenukiro {
+
+ColourButtonLayout LayOutColourButton(const RECT& button, int dpi) {
+  const auto scaled = [dpi](int pixels) { return ScaledPixels(pixels, dpi); };
+  const int bar = (button.bottom - button.top) / 4;
+  const int barBottom = button.bottom - scaled(3);
+  const int barTop = barBottom - bar;
+  ColourButtonLayout layout{};
+  layout.caption = {button.left + scaled(2), button.top + scaled(1), button.right - scaled(2), barTop};
+  layout.bar = {button.left + scaled(5), barTop, button.right - scaled(5), barBottom};
+  layout.focus = {button.left + scaled(3), button.top + scaled(3), button.right - scaled(3), button.bottom - scaled(3)};
+  layout.outline = std::max(1, scaled(1));
+  return layout;
+}
 
 const std::array<ColoursPageWin32::ColourControl, 12> ColoursPageWin32::kColourControls = {{
     {IDC_SCREEN_BACKGROUND, ScreenBackgroundColor},
@@ -88,24 +104,23 @@ void ColoursPageWin32::DrawColourButton(const DRAWITEMSTRUCT& item) {
   RECT frame = item.rcItem;
   DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
   // The caption above a bar of the colour; a greyed button shows no colour.
-  const int bar = (frame.bottom - frame.top) / 4;
-  RECT text = {frame.left + 2, frame.top + 1, frame.right - 2, frame.bottom - bar - 3};
+  const ColourButtonLayout layout = LayOutColourButton(item.rcItem, WindowDpi(item.hwndItem));
+  RECT text = layout.caption;
   wchar_t caption[64] = {};
   GetWindowTextW(item.hwndItem, caption, 64);
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
   DrawTextW(item.hDC, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  RECT swatch = {frame.left + 5, frame.bottom - bar - 3, frame.right - 5, frame.bottom - 3};
+  RECT swatch = layout.bar;
   HBRUSH edge = CreateSolidBrush(GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-  FrameRect(item.hDC, &swatch, edge);
+  FillRect(item.hDC, &swatch, edge);
   DeleteObject(edge);
-  InflateRect(&swatch, -1, -1);
+  InflateRect(&swatch, -layout.outline, -layout.outline);
   HBRUSH fill = CreateSolidBrush(disabled ? GetSysColor(COLOR_BTNFACE) : page_.ColourOf(setting));
   FillRect(item.hDC, &swatch, fill);
   DeleteObject(fill);
   if (item.itemState & ODS_FOCUS) {
-    RECT focus = frame;
-    InflateRect(&focus, -3, -3);
+    RECT focus = layout.focus;
     DrawFocusRect(item.hDC, &focus);
   }
 }

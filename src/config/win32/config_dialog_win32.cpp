@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/win32/embedded_file.h"
 #include "config/config_dialog.h"
 #include "config/win32/colours_page_win32.h"
 #include "config/win32/config_resource.h"
@@ -25,6 +26,10 @@ namespace {
 
 // The file dialog's buffer for the chosen names: 10000 bytes.
 constexpr DWORD kFileNameChars = 10000 / sizeof(wchar_t);
+// The dialog moved to a monitor of another scale (Windows 8.1 on), and the program's own
+// message that fits the pages and the preview to the controls the system has scaled.
+constexpr UINT kDpiChanged = 0x02E0;
+constexpr UINT kRefit = WM_APP + 1;
 
 class AboutBox : public DialogWindow {
  protected:
@@ -55,6 +60,8 @@ class ConfigDialogWin32 : public DialogWindow {
  private:
   void OnInit();
   void CreatePages();
+  // Lays each page over the tab control's page area and the preview inside its frame.
+  void FitPagesAndPreview();
   void OnCommand(int control, int code);
   void ShowPage(int tab, bool shown);
   int CurrentTab() const;
@@ -135,6 +142,13 @@ INT_PTR ConfigDialogWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       logic_->Cancel(CurrentTab());
       Finish(IDCANCEL);
       return TRUE;
+    case kDpiChanged:
+      // The system scales the dialog and its controls first.
+      PostMessageW(window_, kRefit, 0, 0);
+      return FALSE;
+    case kRefit:
+      FitPagesAndPreview();
+      return TRUE;
     default:
       return FALSE;
   }
@@ -205,9 +219,15 @@ void ConfigDialogWin32::CreatePages() {
   others_ = std::make_unique<OthersPageWin32>(logic_->Others());
   pages_ = {temporal_->Create(window_, IDD_TEMPORAL_PAGE), spatial_->Create(window_, IDD_SPATIAL_PAGE),
             colours_->Create(window_, IDD_COLOURS_PAGE), others_->Create(window_, IDD_OTHERS_PAGE)};
+  FitPagesAndPreview();
+  for (HWND page : pages_) EnableWindow(page, FALSE);
+}
+
+void ConfigDialogWin32::FitPagesAndPreview() {
   // Each page lies over the tab control's page area, just above it in the z-order, so that
   // the tab control (which clips its siblings) does not paint over it; in the tab order the
   // page's controls come just before the tab control.
+  HWND tabs = Item(IDC_TABS);
   RECT area;
   GetWindowRect(tabs, &area);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
@@ -216,7 +236,10 @@ void ConfigDialogWin32::CreatePages() {
     // The page fills the area, so that its background covers the tab control's body evenly.
     SetWindowPos(page, Item(IDC_PRIORITY), area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOACTIVATE);
-    EnableWindow(page, FALSE);
+  }
+  RECT frame;
+  if (preview_.Handle() != nullptr && GetClientRect(Item(IDC_PREVIEW_FRAME), &frame)) {
+    SetWindowPos(preview_.Handle(), nullptr, 0, 0, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
@@ -251,7 +274,8 @@ void ConfigDialogWin32::OnCommand(int control, int code) {
       RestoreDefaults();
       return;
     case IDHELP:
-      ShellExecuteW(window_, L"open", Wide(services_.helpPage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      // A program without its help page beside it opens a copy of the one it carries.
+      ShellExecuteW(window_, L"open", Wide(FileOnDisk(services_.helpPage)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       return;
     case IDOK:
       Accept();

@@ -1,12 +1,9 @@
 #include "shell/win32/show_window_win32.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
-#include "settings/other_values.h"
 #include "shell/win32/resource.h"
-#include "shell/win32/saver_password.h"
+#include "shell/win32/saver_session.h"
 
 namespace tenukiro {
 namespace {
@@ -40,7 +37,7 @@ ShowWindowWin32::ShowWindowWin32(const Profile& profile, Mode mode, const std::s
                                  SphereImageRenderer* spheres)
     : mode_(mode),
       show_(std::make_unique<CShowWnd>(profile, *this, programDirectory, spheres)),
-      closeRules_(ReadMouseThreshold(profile), ReadPasswordDelay(profile), GetTickCount()) {}
+      monitor_{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)} {}
 
 ShowWindowWin32::~ShowWindowWin32() {
   if (window_ != nullptr) {
@@ -49,14 +46,21 @@ ShowWindowWin32::~ShowWindowWin32() {
   }
 }
 
+void ShowWindowWin32::CoverMonitor(const RECT& monitor, SaverSession& session, bool takesFocus) {
+  monitor_ = monitor;
+  session_ = &session;
+  takesFocus_ = takesFocus;
+}
+
 bool ShowWindowWin32::Create(HWND parent) {
   const bool child = mode_ == Mode::Preview || mode_ == Mode::DialogPreview;
   const wchar_t* windowClass = WindowClass(!child);
-  DWORD style = WS_POPUP | WS_VISIBLE;
-  DWORD extendedStyle = WS_EX_TOPMOST;
-  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  int x = 0;
-  int y = 0;
+  // A window that must not take the focus is shown only once it is made.
+  DWORD style = WS_POPUP | (takesFocus_ ? WS_VISIBLE : 0);
+  DWORD extendedStyle = WS_EX_TOPMOST | (takesFocus_ ? 0 : WS_EX_NOACTIVATE);
+  RECT area = monitor_;
+  int x = monitor_.left;
+  int y = monitor_.top;
   if (child) {
     style = WS_CHILD | WS_VISIBLE;
     extendedStyle = 0;
@@ -80,7 +84,8 @@ bool ShowWindowWin32::Create(HWND parent) {
   created_ = true;
   show_->OnCreate();
   InvalidateRect(window_, nullptr, FALSE);
-  if (mode_ == Mode::FullScreen) SetForegroundWindow(window_);
+  if (!takesFocus_) ShowWindow(window_, SW_SHOWNOACTIVATE);
+  if (mode_ == Mode::FullScreen && takesFocus_) SetForegroundWindow(window_);
   return true;
 }
 
@@ -90,7 +95,11 @@ Size ShowWindowWin32::ClientSize() const {
   return Size{client.right - client.left, client.bottom - client.top};
 }
 
-Size ShowWindowWin32::ScreenSize() const { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+// A full-screen show is scaled against its own monitor, any other window against the primary one.
+Size ShowWindowWin32::ScreenSize() const {
+  if (mode_ == Mode::FullScreen) return Size{monitor_.right - monitor_.left, monitor_.bottom - monitor_.top};
+  return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 void ShowWindowWin32::ArmTimer(int intervalMs) {
   if (window_ != nullptr) SetTimer(window_, kShowTimer, static_cast<UINT>(std::max(intervalMs, 1)), nullptr);
@@ -140,7 +149,7 @@ LRESULT CALLBACK ShowWindowWin32::WindowProcedure(HWND window, UINT message, WPA
 LRESULT ShowWindowWin32::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND window = window_;
   LRESULT result = 0;
-  if (mode_ == Mode::FullScreen && OnSaverMessage(message, wParam, lParam, result)) return result;
+  if (session_ != nullptr && session_->OnMessage(window, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_TIMER:
       if (wParam != kShowTimer) break;
@@ -187,63 +196,6 @@ void ShowWindowWin32::OnPaint() {
   }
   CopyToScreen(dc, Rect{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom});
   EndPaint(window_, &paint);
-}
-
-bool ShowWindowWin32::OnSaverMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  const auto requestClose = [this] { PostMessageW(window_, WM_CLOSE, 0, 0); };
-  switch (message) {
-    case WM_SETCURSOR:
-      SetCursor(closeRules_.CursorVisible() ? LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)) : nullptr);
-      result = TRUE;
-      return true;
-    case WM_MOUSEMOVE:
-      if (closeRules_.OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) requestClose();
-      return false;
-    case WM_LBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (closeRules_.OnButtonOrKey()) requestClose();
-      return false;
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE && closeRules_.OnDeactivate()) requestClose();
-      return false;
-    case WM_ACTIVATEAPP:
-      if (wParam == FALSE && closeRules_.OnDeactivate()) requestClose();
-      return false;
-    case WM_NCACTIVATE:
-      // Deactivation is refused unless the password question is open.
-      if (closeRules_.PasswordDialogActive() || wParam != FALSE) return false;
-      result = FALSE;
-      return true;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_SCREENSAVE || (wParam & 0xFFF0) == SC_CLOSE) return true;
-      return false;
-    case WM_CLOSE:
-      OnClose();
-      return true;
-    default:
-      return false;
-  }
-}
-
-void ShowWindowWin32::OnClose() {
-  const bool closes = closeRules_.OnCloseRequest(
-      GetTickCount(),
-      [this] {
-        // The arrow shows while the system asks for the password.
-        PostMessageW(window_, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return VerifyScreenSavePassword(window_);
-      },
-      [this](int& x, int& y) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(window_, &cursor);
-        x = cursor.x;
-        y = cursor.y;
-      });
-  if (closes) DestroyWindow(window_);
 }
 
 }  // namespace tenukiro

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "settings/profile.h"
-#include "shell/saver_close_rules.h"
 #include "show/show_host.h"
 #include "show/show_window.h"
 
 namespace tenukiro {
 
-// The window a show runs in: the full-screen saver (a top-most pop-up over the primary screen,
-// no cursor, closing by the saver's rules), the preview inside a host's window, or an ordinary
+class SaverSession;
+
+// The window a show runs in: the full-screen saver (a top-most pop-up over a monitor, its input
+// and closing handled by the saver's session), the preview inside a host's window, or an ordinary
 // window, or the configuration dialog's live preview (a child like the preview, whose owner
 // hands the show its settings). It keeps the window's pixels in a raster the show draws into and
 // copies what changed to the screen. Destroying the window ends the message loop, except for the
@@ -29,6 +30,9 @@ class ShowWindowWin32 : public ShowHost {
   ShowWindowWin32& operator=(const ShowWindowWin32&) = delete;
   ~ShowWindowWin32() override;
 
+  // Before a full-screen window is made: the monitor it covers, the session that handles its input,
+  // and whether it takes the focus (the primary monitor's show does, the others never).
+  void CoverMonitor(const RECT& monitor, SaverSession& session, bool takesFocus);
   // Makes the window (a child covering `parent`'s client area in preview mode); false when the
   // system refuses it.
   bool Create(HWND parent);
@@ -45,10 +49,7 @@ class ShowWindowWin32 : public ShowHost {
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  // The saver's own handling of input and activation; true when the message was answered.
-  bool OnSaverMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void OnPaint();
-  void OnClose();
   void CopyToScreen(HDC dc, const Rect& area);
 
   Mode mode_;
@@ -56,7 +57,9 @@ class ShowWindowWin32 : public ShowHost {
   Raster surface_;
   std::vector<std::uint32_t> rowPixels_;  // one presented rectangle in the screen's pixel order
   std::unique_ptr<CShowWnd> show_;
-  SaverCloseRules closeRules_;
+  RECT monitor_{};
+  SaverSession* session_ = nullptr;
+  bool takesFocus_ = true;
   bool created_ = false;
   bool painted_ = false;  // the show has drawn its first whole picture
 };

@@ -6,8 +6,10 @@
 
 #include "base/language.h"
 #include "config/win32/config_dialog_win32.h"
+#include "settings/settings_record.h"
 #include "settings/win32/registry_profile.h"
 #include "shell/win32/saver_password.h"
+#include "shell/win32/saver_session.h"
 #include "shell/win32/show_window_win32.h"
 #include "sphere/process_sphere_renderer.h"
 
@@ -66,7 +68,10 @@ int Win32Platform::RunPreview(Profile& profile, const PreviewTarget& target) {
 }
 
 int Win32Platform::RunScreenSaver(Profile& profile) {
-  return RunShow(profile, ShowWindowWin32::Mode::FullScreen, nullptr, programDirectory_);
+  SaverSession session(profile);
+  const bool showOnEvery = ReadShowSettings(profile).Registry(AllScreens) == 1;
+  if (!session.Start(profile, showOnEvery, programDirectory_, ProcessSphereRenderer())) return 1;
+  return RunMessageLoop();
 }
 
 int Win32Platform::RunInWindow(Profile& profile) {
