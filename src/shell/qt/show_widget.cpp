@@ -38,6 +38,12 @@ ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& pro
 
 ShowWidget::~ShowWidget() = default;
 
+PreviewFactory ShowWidget::PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres) {
+  return [programDirectory = std::move(programDirectory), spheres](const Profile& profile, QWidget* parent) {
+    return new ShowWidget(profile, Mode::Embedded, programDirectory, spheres, parent);
+  };
+}
+
 void ShowWidget::Start() {
   if (mode_ == Mode::FullScreen) {
     setGeometry(QGuiApplication::primaryScreen()->geometry());

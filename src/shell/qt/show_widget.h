@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
+#include "config/qt/preview_window.h"
 #include "settings/profile.h"
 #include "shell/saver_close_rules.h"
 #include "show/show_host.h"
@@ -17,7 +19,7 @@ namespace tenukiro {
 // screen saver (closing by the saver's rules), an ordinary window, or a child widget
 // of another window (the configuration dialog's preview). It keeps the window's
 // pixels in a raster that the show draws into and shows what changed.
-class ShowWidget : public QWidget, public ShowHost {
+class ShowWidget : public QWidget, public ShowHost, public PreviewWindow {
   Q_OBJECT
 
  public:
@@ -27,8 +29,12 @@ class ShowWidget : public QWidget, public ShowHost {
              SphereImageRenderer* spheres, QWidget* parent = nullptr);
   ~ShowWidget() override;
 
-  void Start();
-  CShowWnd& Show() { return *show_; }
+  // The configuration dialog's previews: embedded show widgets.
+  static PreviewFactory PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres);
+
+  void Start() override;
+  CShowWnd& Show() override { return *show_; }
+  QWidget* Widget() override { return this; }
 
   // Input on the black windows over the other screens counts as input on the saver.
   void MouseMovedAt(const QPoint& global);

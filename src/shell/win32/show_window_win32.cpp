@@ -49,6 +49,12 @@ ShowWindowWin32::~ShowWindowWin32() {
   }
 }
 
+DialogPreviewFactory ShowWindowWin32::PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres) {
+  return [programDirectory = std::move(programDirectory), spheres](const Profile& profile) {
+    return std::make_unique<ShowWindowWin32>(profile, Mode::DialogPreview, programDirectory, spheres);
+  };
+}
+
 bool ShowWindowWin32::Create(HWND parent) {
   const bool child = mode_ == Mode::Preview || mode_ == Mode::DialogPreview;
   const wchar_t* windowClass = WindowClass(!child);
