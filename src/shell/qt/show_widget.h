@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,11 +34,17 @@ class ShowWidget : public QWidget, public ShowHost, public PreviewWindow {
   // The configuration dialog's previews: embedded show widgets.
   static PreviewFactory PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres);
 
+  // A full-screen show covers this screen (the primary one unless told); a show already
+  // shown moves there.
+  void CoverScreen(QScreen* screen);
+  // A full-screen show on another monitor than the saver's: it never takes the focus,
+  // its input counts as input on `leader`, whose close rules alone end the program.
+  void FollowInputOf(ShowWidget& leader);
   void Start() override;
   CShowWnd& Show() override { return *show_; }
   QWidget* Widget() override { return this; }
 
-  // Input on the black windows over the other screens counts as input on the saver.
+  // Input on the windows over the other screens counts as input on the saver.
   void MouseMovedAt(const QPoint& global);
   void ButtonOrKeyElsewhere();
 
@@ -63,6 +71,8 @@ class ShowWidget : public QWidget, public ShowHost, public PreviewWindow {
   QPoint DevicePoint(QPointF logical) const;
 
   Mode mode_;
+  QPointer<QScreen> screen_;
+  ShowWidget* leader_ = nullptr;
   QElapsedTimer clock_;
   QTimer timer_;
   Raster surface_;
