@@ -48,7 +48,6 @@ class ConfigDialogWidget : public QDialog {
   ConfigDialogWidget(Profile& profile, ConfigDialogServices services, QWidget* parent = nullptr);
   ~ConfigDialogWidget() override;
 
-  CConfigDialog& Logic() { return *logic_; }
   QListWidget* FileListBox() const { return files_; }
   QTabWidget* Tabs() const { return tabs_; }
   QPushButton* Button(ConfigText caption) const;
