@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/qt/config_dialog_widget.h"
+#include "shell/qt/show_widget.h"
 
 namespace tenukiro {
 namespace {
@@ -26,7 +27,9 @@ void BM_DialogOpenAndOk(benchmark::State& state) {
   profile.WriteInt("NumOfFile", count);
   for (int i = 0; i < count; ++i) profile.WriteText("File" + std::to_string(i), "/nowhere/game-" + std::to_string(i) + ".sgf");
   for (auto _ : state) {
-    ConfigDialogWidget dialog(profile, ConfigDialogServices{});
+    ConfigDialogServices services;
+    services.makePreview = ShowWidget::PreviewMaker({}, nullptr);
+    ConfigDialogWidget dialog(profile, std::move(services));
     dialog.show();
     QApplication::processEvents();
     dialog.accept();

@@ -4,6 +4,7 @@
 
 #include "assistant/rim_blend.h"
 #include "assistant/speech_balloon.h"
+#include "render/screen_text_font.h"
 
 namespace tenukiro {
 namespace {
@@ -50,7 +51,7 @@ int CAssistant::Draw(Canvas& canvas, Point at, char** text, const char* poseCode
   area_ = RectAt(at.x, at.y, static_cast<int>(area_.Width()), static_cast<int>(area_.Height()));
   const Pose pose = DecodePose(poseCode);
   const Font previousFont = canvas.font();
-  canvas.SelectFont(Font("Arial", fontHeight_, 400));
+  canvas.SelectFont(ScreenTextFontOfHeight(fontHeight_));
   canvas.SetTextAlign(TextAlign::kLeftTop);
 
   const Point centre = BodyCentre(pose);

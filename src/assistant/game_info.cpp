@@ -6,6 +6,7 @@
 
 #include "base/string_table.h"
 #include "base/text_compare.h"
+#include "render/screen_text_font.h"
 
 namespace tenukiro {
 namespace {
@@ -91,7 +92,7 @@ auto References(const GameInfoTexts& t) {
 
 }  // namespace
 
-Font GameInfoFont(int rMinus1) { return Font("Arial", std::max(1, 6 * rMinus1 / 4), 400); }
+Font GameInfoFont(int rMinus1) { return ScreenTextFont(rMinus1); }
 
 void CGameInfo::SetInfo(const GameInfoTexts& info, const TextEncoding& encoding) {
   info_ = info;

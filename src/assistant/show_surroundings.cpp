@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "assistant/layout_text.h"
+#include "render/screen_text_font.h"
 
 namespace tenukiro {
 namespace {
@@ -48,7 +49,7 @@ void ShowSurroundings::Prepare(const BoardLayout& layout) {
   const AssistantColours colours{colour(AssistantBodyColor), colour(AssistantInternColor),
                                  colour(AssistantExternColor), colour(AssistantOnomatopeiaColor),
                                  colour(AssistantTextColor), colour(AssistantBalloonColor)};
-  assistant_.Create(layout.AssistantArea(), 6 * layout.Rm1 / 4, settings_.On(With3DEffect) ? sphere_ : nullptr,
+  assistant_.Create(layout.AssistantArea(), ScreenTextHeight(layout.Rm1), settings_.On(With3DEffect) ? sphere_ : nullptr,
                     colours);
 }
 
@@ -203,7 +204,7 @@ Rect ShowSurroundings::DrawCommentBox(Canvas& canvas, bool fullFrame) {
                  canvas.height() + 1};
   canvas.FillRect(box, back);
   if (HoldsText(position.commentCursor)) {
-    canvas.SelectFont(Font("Arial", std::max(1, 6 * l.Rm1 / 4), 400));
+    canvas.SelectFont(ScreenTextFont(l.Rm1));
     canvas.SetTextColor(static_cast<Color>(settings_.Effective(ScreenTextColor)));
     canvas.SetBkColor(back);
     canvas.SetBkMode(BkMode::kOpaque);

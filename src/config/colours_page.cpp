@@ -4,6 +4,7 @@
 
 #include "base/file_path.h"
 #include "render/cell_images.h"
+#include "settings/setting_table.h"
 
 namespace tenukiro {
 
@@ -37,12 +38,12 @@ void CColoursPage::OnColourChosen(SettingId setting, Color colour, const CustomC
 }
 
 void CColoursPage::Default() {
-  random_ = false;
-  custom_ = false;
-  with3D_ = true;
-  preview_.SetSetting(RandomColors, 0);
-  preview_.SetSetting(CustomPatterns, 0);
-  preview_.SetSetting(With3DEffect, 1);
+  random_ = InfoOf(RandomColors).defaultValue != 0;
+  custom_ = InfoOf(CustomPatterns).defaultValue != 0;
+  with3D_ = InfoOf(With3DEffect).defaultValue != 0;
+  preview_.SetSetting(RandomColors, random_ ? 1 : 0);
+  preview_.SetSetting(CustomPatterns, custom_ ? 1 : 0);
+  preview_.SetSetting(With3DEffect, with3D_ ? 1 : 0);
   for (const SettingId colour : kColourSettings) {
     values_.values[colour] = InfoOf(colour).defaultValue;
     preview_.SetSetting(colour, values_.values[colour]);

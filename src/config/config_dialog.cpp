@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/other_values.h"
+#include "settings/setting_table.h"
 
 namespace tenukiro {
 
@@ -72,8 +73,8 @@ void CConfigDialog::OnSgfPriority(bool checked) {
 }
 
 void CConfigDialog::Default() {
-  OnRandomAccess(true);
-  OnSgfPriority(false);
+  OnRandomAccess(InfoOf(RandomAccess).defaultValue == 1);
+  OnSgfPriority(InfoOf(SgfPriority).defaultValue != 0);
   temporal_.Default();
   spatial_.Default();
   colours_.Default();

@@ -23,6 +23,15 @@ class ConfigPreview {
   virtual void SetSetting(SettingId id, int32_t value) = 0;
 };
 
+// The preview of a dialog whose host makes none: the controls' changes go nowhere.
+class NoPreview : public ConfigPreview {
+ public:
+  void SetFileList(const std::vector<std::string>&) override {}
+  void SetRandomAccess(int32_t) override {}
+  void SetSgfPriority(int32_t) override {}
+  void SetSetting(SettingId, int32_t) override {}
+};
+
 // The preview that is a running show.
 class ShowPreview : public ConfigPreview {
  public:

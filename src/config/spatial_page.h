@@ -38,7 +38,6 @@ class CSpatialPage {
   void Load(const DialogSettings& settings);
 
   const std::string& EditText(Edit edit) const { return texts_[edit]; }
-  int32_t GridPositionValue() const { return gridPosition_; }
   bool CustomHeight() const { return customHeight_; }
   bool CustomWidth() const { return customWidth_; }
   // The radio button that shows the grid position: 0 Center, 1 Random, 2 Custom (any

@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "config/time_tip.h"
+#include "settings/setting_table.h"
 #include "settings/time_scale.h"
 
 namespace tenukiro {
@@ -18,8 +19,9 @@ void CTemporalPage::OnSliderMoved(int slider, int32_t position) {
 std::string CTemporalPage::TipText(int slider) const { return TimeTipText(positions_[slider], IsFrench() != 0); }
 
 void CTemporalPage::Default() {
-  const int32_t oneSecond = MsToTimeIndex(1000);
-  for (size_t i = 0; i < kSliders.size(); ++i) OnSliderMoved(static_cast<int>(i), oneSecond);
+  for (size_t i = 0; i < kSliders.size(); ++i) {
+    OnSliderMoved(static_cast<int>(i), MsToTimeIndex(InfoOf(kSliders[i].setting).defaultValue));
+  }
 }
 
 void CTemporalPage::Exchange(DialogSettings& settings) const {

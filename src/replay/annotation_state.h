@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -41,7 +42,9 @@ struct GameInfoTexts {
   const char* result = nullptr;
 };
 
+// A pose is ten characters that choose the assistant's eyes, pupils, mouth and legs.
 inline constexpr char kNoPose[] = "FFFFFFFFFF";
+inline constexpr size_t kPoseLength = sizeof kNoPose - 1;
 
 // What the annotation steps make of the node last applied, for the renderer, the
 // assistant and the show's timing. Times are in milliseconds.
@@ -57,7 +60,7 @@ struct AnnotationState {
   char* commentText = nullptr;
   char* commentCursor = nullptr;
 
-  char poseCode[11] = "FFFFFFFFFF";
+  char poseCode[kPoseLength + 1] = "FFFFFFFFFF";
   int32_t assistantDx = 0;
   int32_t assistantDy = 0;
 

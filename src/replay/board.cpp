@@ -247,15 +247,11 @@ int Board::CaptureMoveOf(int move) const {
   return kNotCaptured;
 }
 
-
 void Board::SetPointWord(int column, int row, uint16_t word) {
   if (!OnGrid(column, row)) return;
   if (!IsPlayable(column, row)) word = (word & ~(kStoneBits | kPointEmpty)) | kPointBorder;
   grid_[Index(column, row)] = word;
 }
-
-
-
 
 int Board::MoveColour(int move) const { return ValidRecord(move) ? moves_[move].colour : 0; }
 int Board::MoveColumn(int move) const { return ValidRecord(move) ? moves_[move].column : 0; }

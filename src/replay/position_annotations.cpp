@@ -22,6 +22,8 @@ int32_t ClampToInt(int64_t value) {
 
 }  // namespace
 
+bool HoldsPose(const char* text) { return text && std::strlen(text) >= kPoseLength; }
+
 bool PositionAnnotations::OnBoard(int column, int row) const {
   return column >= 1 && row >= 1 && column < board_.ColumnsPlus1() && row < board_.RowsPlus1();
 }
@@ -111,7 +113,7 @@ void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
   state_.xaCount = static_cast<int>(std::min<size_t>(xa->ValueCount(), INT32_MAX));
   state_.firstXa = xa->FirstValue();
   const char* text = state_.firstXa->Text();
-  if (text && std::strlen(text) > 9) {
+  if (HoldsPose(text)) {
     ReadScriptValue(text);
   } else {
     ResetScriptValue();
@@ -123,8 +125,8 @@ void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
 void PositionAnnotations::ReadScriptValue(const char* text) {
   state_.explicitDuration = false;
   const size_t length = std::strlen(text);
-  for (size_t i = 0; i < 10; ++i) state_.poseCode[i] = i < length ? text[i] : 'F';
-  state_.poseCode[10] = '\0';
+  for (size_t i = 0; i < kPoseLength; ++i) state_.poseCode[i] = i < length ? text[i] : 'F';
+  state_.poseCode[kPoseLength] = '\0';
   const char* colon = std::strchr(text, ':');
   if (!colon) {
     state_.assistantDx = 0;

@@ -10,6 +10,10 @@
 
 namespace tenukiro {
 
+// Whether an XA value starts with a whole pose: ten characters; a shorter value keeps the
+// default pose.
+bool HoldsPose(const char* text);
+
 // The texts of a game root's OP values, in order (none without OP).
 std::vector<std::string_view> RecordOptionValues(const SgfNode& root);
 

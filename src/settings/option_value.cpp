@@ -1,6 +1,6 @@
 #include "settings/option_value.h"
 
-#include <cctype>
+#include "base/number_scan.h"
 
 namespace tenukiro {
 namespace {
@@ -12,22 +12,12 @@ int HexDigit(char c) {
   return -1;
 }
 
-bool IsFormatBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 }  // namespace
 
 std::optional<int64_t> ScanLeadingInteger(std::string_view text) {
-  constexpr int64_t kSaturation = int64_t{1} << 40;
-  size_t i = 0;
-  while (i < text.size() && IsFormatBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i == text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-  int64_t value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    if (value < kSaturation) value = value * 10 + (text[i] - '0');
-  }
-  return negative ? -value : value;
+  const std::optional<ScannedNumber> number = ScanDecimal(text, 0, {NumberRules::Blanks::All});
+  if (!number) return std::nullopt;
+  return number->value;
 }
 
 std::optional<Color> ParseHexColour(std::string_view text) {

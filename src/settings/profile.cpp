@@ -2,24 +2,17 @@
 
 #include <limits>
 
+#include "base/number_scan.h"
+
 namespace tenukiro {
 
 std::optional<int32_t> ParseProfileInt(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i == text.size()) return std::nullopt;
-  int64_t value = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) return std::nullopt;
+  const std::optional<ScannedNumber> number = ScanDecimal(text, 0, {NumberRules::Blanks::SpacesAndTabs, true});
+  if (!number || number->value < std::numeric_limits<int32_t>::min() ||
+      number->value > std::numeric_limits<int32_t>::max()) {
+    return std::nullopt;
   }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
-  return static_cast<int32_t>(value);
+  return static_cast<int32_t>(number->value);
 }
 
 std::optional<int32_t> Profile::ReadInt(std::string_view name) const {

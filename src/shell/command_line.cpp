@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/number_scan.h"
+
 namespace tenukiro {
 namespace {
 
@@ -14,14 +16,8 @@ size_t SkipBlanksAndColons(std::string_view text, size_t i) {
 // An optional sign and the leading decimal digits, 0 when there are none. Huge
 // numbers saturate instead of overflowing.
 int64_t LeadingDecimal(std::string_view text, size_t i) {
-  constexpr int64_t kLimit = int64_t{1} << 40;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  int64_t value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), kLimit);
-  }
-  return negative ? -value : value;
+  const std::optional<ScannedNumber> number = ScanDecimal(text, i, {});
+  return number ? number->value : 0;
 }
 
 bool IsDecimal(std::string_view text) {

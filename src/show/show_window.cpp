@@ -140,10 +140,10 @@ void CShowWnd::StepNextPose() {
   const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
   // A value without a duration of its own keeps the wait as it stands.
   state.nextWait = timing_.nextWait;
-  if (!text || std::char_traits<char>::length(text) < 10) {
-    annotations.ResetScriptValue();
-  } else {
+  if (HoldsPose(text)) {
     annotations.ReadScriptValue(text);
+  } else {
+    annotations.ResetScriptValue();
   }
   timing_.nextWait = state.nextWait;
   if (state.currentXa) state.currentXa = state.currentXa->Next();

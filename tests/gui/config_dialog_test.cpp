@@ -61,6 +61,7 @@ class ConfigDialogGuiTest : public ::testing::Test {
     ConfigDialogServices services;
     services.programDirectory = std::string(TENUKIRO_SOURCE_DIR) + "/resources/";
     services.helpPage = "/help/page.html";
+    services.makePreview = ShowWidget::PreviewMaker(services.programDirectory, nullptr);
     services.chooseFiles = [this](QWidget*, const std::string& folder) {
       startFolders.push_back(folder);
       return chosenFiles;

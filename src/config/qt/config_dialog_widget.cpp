@@ -21,7 +21,6 @@
 #include "config/qt/qt_text.h"
 #include "config/qt/spatial_page_widget.h"
 #include "config/qt/temporal_page_widget.h"
-#include "shell/qt/show_widget.h"
 
 namespace tenukiro {
 namespace {
@@ -59,11 +58,15 @@ ConfigDialogWidget::ConfigDialogWidget(Profile& profile, ConfigDialogServices se
   previewFrame->setFrameShadow(QFrame::Sunken);
   auto* frameLayout = new QVBoxLayout(previewFrame);
   frameLayout->setContentsMargins(1, 1, 1, 1);
-  preview_ = new ShowWidget(profile, ShowWidget::Mode::Embedded, services_.programDirectory, services_.spheres,
-                            previewFrame);
-  preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
-  frameLayout->addWidget(preview_);
-  previewLink_ = std::make_unique<ShowPreview>(preview_->Show());
+  if (services_.makePreview) preview_ = services_.makePreview(profile, previewFrame);
+  if (preview_) {
+    preview_->Widget()->setFixedSize(kPreviewWidth, kPreviewHeight);
+    frameLayout->addWidget(preview_->Widget());
+    previewLink_ = std::make_unique<ShowPreview>(preview_->Show());
+  } else {
+    previewFrame->setFixedSize(kPreviewWidth + 2, kPreviewHeight + 2);
+    previewLink_ = std::make_unique<NoPreview>();
+  }
   const std::string directory = services_.programDirectory;
   logic_ = std::make_unique<CConfigDialog>(profile, *previewLink_, [&profile, directory] {
     return AnyPatternFileReadable(profile, directory);
@@ -99,7 +102,7 @@ ConfigDialogWidget::ConfigDialogWidget(Profile& profile, ConfigDialogServices se
   tabs_->setCurrentIndex(logic_->InitialTab());
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { tabs_->tabBar()->setFocus(); });
   logic_->StartPreview();
-  preview_->Start();
+  if (preview_) preview_->Start();
   AddWindowMenu();
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

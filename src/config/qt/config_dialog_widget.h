@@ -14,12 +14,11 @@
 #include "config/config_dialog.h"
 #include "config/config_preview.h"
 #include "config/qt/colours_page_widget.h"
-#include "render/sphere_image_renderer.h"
+#include "config/qt/preview_window.h"
 #include "settings/profile.h"
 
 namespace tenukiro {
 
-class ShowWidget;
 class TemporalPageWidget;
 class SpatialPageWidget;
 class OthersPageWidget;
@@ -30,11 +29,12 @@ std::vector<std::string> ChooseFilesWithQt(QWidget* parent, const std::string& f
 using FileChooser = std::function<std::vector<std::string>(QWidget* parent, const std::string& folder)>;
 
 // What the dialog needs from outside: where the program's files are, the help page
-// of the interface language, and the dialogs it opens (replaceable in tests).
+// of the interface language, the live preview the host makes, and the dialogs it opens
+// (replaceable in tests). Without a preview factory the dialog runs without a preview.
 struct ConfigDialogServices {
   std::string programDirectory;
   std::string helpPage;
-  SphereImageRenderer* spheres = nullptr;
+  PreviewFactory makePreview;
   FileChooser chooseFiles = ChooseFilesWithQt;
   ColourChooser chooseColour = ChooseColourWithQt;
 };
@@ -48,7 +48,6 @@ class ConfigDialogWidget : public QDialog {
   ConfigDialogWidget(Profile& profile, ConfigDialogServices services, QWidget* parent = nullptr);
   ~ConfigDialogWidget() override;
 
-  CConfigDialog& Logic() { return *logic_; }
   QListWidget* FileListBox() const { return files_; }
   QTabWidget* Tabs() const { return tabs_; }
   QPushButton* Button(ConfigText caption) const;
@@ -57,7 +56,7 @@ class ConfigDialogWidget : public QDialog {
   SpatialPageWidget* Spatial() const { return spatial_; }
   ColoursPageWidget* Colours() const { return colours_; }
   OthersPageWidget* Others() const { return others_; }
-  ShowWidget* Preview() const { return preview_; }
+  PreviewWindow* Preview() const { return preview_; }
 
   void accept() override;
   void reject() override;
@@ -74,7 +73,7 @@ class ConfigDialogWidget : public QDialog {
   void ShowAbout();
 
   ConfigDialogServices services_;
-  ShowWidget* preview_;
+  PreviewWindow* preview_ = nullptr;
   std::unique_ptr<ConfigPreview> previewLink_;
   std::unique_ptr<CConfigDialog> logic_;
   QListWidget* files_ = nullptr;

@@ -19,7 +19,6 @@
 #include "config/win32/spatial_page_win32.h"
 #include "config/win32/temporal_page_win32.h"
 #include "config/win32/win32_text.h"
-#include "shell/win32/show_window_win32.h"
 
 namespace tenukiro {
 namespace {
@@ -49,7 +48,9 @@ class AboutBox : public DialogWindow {
 class ConfigDialogWin32 : public DialogWindow {
  public:
   ConfigDialogWin32(Profile& profile, const ConfigDialogHost& services)
-      : profile_(profile), services_(services), preview_(profile, ShowWindowWin32::Mode::DialogPreview, services.programDirectory, services.spheres) {}
+      : profile_(profile), services_(services) {
+    if (services_.makePreview) preview_ = services_.makePreview(profile);
+  }
 
   // IDOK or IDCANCEL.
   int Run(HWND owner);
@@ -80,8 +81,8 @@ class ConfigDialogWin32 : public DialogWindow {
 
   Profile& profile_;
   ConfigDialogHost services_;
-  ShowWindowWin32 preview_;
-  std::unique_ptr<ShowPreview> previewLink_;
+  std::unique_ptr<DialogPreviewWin32> preview_;
+  std::unique_ptr<ConfigPreview> previewLink_;
   std::unique_ptr<CConfigDialog> logic_;
   std::unique_ptr<TemporalPageWin32> temporal_;
   std::unique_ptr<SpatialPageWin32> spatial_;
@@ -178,8 +179,12 @@ void ConfigDialogWin32::OnInit() {
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   // The preview fills the frame inside its edge.
-  preview_.Create(Item(IDC_PREVIEW_FRAME));
-  previewLink_ = std::make_unique<ShowPreview>(preview_.Show());
+  if (preview_) {
+    preview_->Create(Item(IDC_PREVIEW_FRAME));
+    previewLink_ = std::make_unique<ShowPreview>(preview_->Show());
+  } else {
+    previewLink_ = std::make_unique<NoPreview>();
+  }
   const std::string directory = services_.programDirectory;
   logic_ = std::make_unique<CConfigDialog>(profile_, *previewLink_, [this, directory] {
     return AnyPatternFileReadable(profile_, directory);

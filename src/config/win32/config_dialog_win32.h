@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "render/sphere_image_renderer.h"
+#include "config/win32/dialog_preview_win32.h"
 #include "settings/profile.h"
 
 namespace tenukiro {
@@ -13,7 +13,7 @@ namespace tenukiro {
 struct ConfigDialogHost {
   std::string programDirectory;  // the program's folder, ending with a backslash
   std::string helpPage;          // the help page of the current language
-  SphereImageRenderer* spheres = nullptr;  // for the live preview; null gives the flat look
+  DialogPreviewFactory makePreview;  // the live preview; without one the dialog has none
 };
 
 // Runs the configuration dialog modally, owned by `owner` (null: no owner); OK writes every

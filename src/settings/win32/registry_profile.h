@@ -20,7 +20,6 @@ class RegistryProfile : public Profile {
   void WriteText(std::string_view name, std::string_view value) override;
 
   // The key under HKEY_CURRENT_USER, e.g. "Software\Quorvane\Tenukiro\Config".
-  const std::wstring& KeyPath() const { return keyPath_; }
 
  private:
   std::wstring keyPath_;

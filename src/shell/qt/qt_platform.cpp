@@ -42,7 +42,7 @@ int QtPlatform::RunConfiguration(Profile& profile, const CommandLine& commandLin
   ConfigDialogServices services;
   services.programDirectory = programDirectory_;
   services.helpPage = HelpFilePathFor(programDirectory_, IsFrench() != 0);
-  services.spheres = ProcessSphereRenderer();
+  services.makePreview = ShowWidget::PreviewMaker(programDirectory_, ProcessSphereRenderer());
   uint64_t owner = commandLine.window > 0 ? static_cast<uint64_t>(commandLine.window) : 0;
   if (commandLine.ownerIsForeground && QGuiApplication::platformName() == QStringLiteral("xcb")) {
     owner = ActiveX11Window();

@@ -41,6 +41,12 @@ ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& pro
 
 ShowWidget::~ShowWidget() = default;
 
+PreviewFactory ShowWidget::PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres) {
+  return [programDirectory = std::move(programDirectory), spheres](const Profile& profile, QWidget* parent) {
+    return new ShowWidget(profile, Mode::Embedded, programDirectory, spheres, parent);
+  };
+}
+
 void ShowWidget::CoverScreen(QScreen* screen) {
   if (screen == screen_ && (!isVisible() || geometry() == screen->geometry())) return;
   screen_ = screen;

@@ -7,7 +7,9 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
+#include "config/qt/preview_window.h"
 #include "settings/profile.h"
 #include "shell/saver_close_rules.h"
 #include "show/show_host.h"
@@ -19,7 +21,7 @@ namespace tenukiro {
 // screen saver (closing by the saver's rules), an ordinary window, or a child widget
 // of another window (the configuration dialog's preview). It keeps the window's
 // pixels in a raster that the show draws into and shows what changed.
-class ShowWidget : public QWidget, public ShowHost {
+class ShowWidget : public QWidget, public ShowHost, public PreviewWindow {
   Q_OBJECT
 
  public:
@@ -29,14 +31,18 @@ class ShowWidget : public QWidget, public ShowHost {
              SphereImageRenderer* spheres, QWidget* parent = nullptr);
   ~ShowWidget() override;
 
+  // The configuration dialog's previews: embedded show widgets.
+  static PreviewFactory PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres);
+
   // A full-screen show covers this screen (the primary one unless told); a show already
   // shown moves there.
   void CoverScreen(QScreen* screen);
   // A full-screen show on another monitor than the saver's: it never takes the focus,
   // its input counts as input on `leader`, whose close rules alone end the program.
   void FollowInputOf(ShowWidget& leader);
-  void Start();
-  CShowWnd& Show() { return *show_; }
+  void Start() override;
+  CShowWnd& Show() override { return *show_; }
+  QWidget* Widget() override { return this; }
 
   // Input on the windows over the other screens counts as input on the saver.
   void MouseMovedAt(const QPoint& global);

@@ -52,6 +52,12 @@ void ShowWindowWin32::CoverMonitor(const RECT& monitor, SaverSession& session, b
   takesFocus_ = takesFocus;
 }
 
+DialogPreviewFactory ShowWindowWin32::PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres) {
+  return [programDirectory = std::move(programDirectory), spheres](const Profile& profile) {
+    return std::make_unique<ShowWindowWin32>(profile, Mode::DialogPreview, programDirectory, spheres);
+  };
+}
+
 bool ShowWindowWin32::Create(HWND parent) {
   const bool child = mode_ == Mode::Preview || mode_ == Mode::DialogPreview;
   const wchar_t* windowClass = WindowClass(!child);

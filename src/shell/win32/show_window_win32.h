@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "config/win32/dialog_preview_win32.h"
 #include "settings/profile.h"
 #include "show/show_host.h"
 #include "show/show_window.h"
@@ -20,7 +21,7 @@ class SaverSession;
 // hands the show its settings). It keeps the window's pixels in a raster the show draws into and
 // copies what changed to the screen. Destroying the window ends the message loop, except for the
 // dialog's preview.
-class ShowWindowWin32 : public ShowHost {
+class ShowWindowWin32 : public ShowHost, public DialogPreviewWin32 {
  public:
   enum class Mode { FullScreen, Preview, Windowed, DialogPreview };
 
@@ -35,9 +36,12 @@ class ShowWindowWin32 : public ShowHost {
   void CoverMonitor(const RECT& monitor, SaverSession& session, bool takesFocus);
   // Makes the window (a child covering `parent`'s client area in preview mode); false when the
   // system refuses it.
-  bool Create(HWND parent);
+  bool Create(HWND parent) override;
   HWND Handle() const { return window_; }
-  CShowWnd& Show() { return *show_; }
+  CShowWnd& Show() override { return *show_; }
+
+  // The configuration dialog's previews.
+  static DialogPreviewFactory PreviewMaker(std::string programDirectory, SphereImageRenderer* spheres);
 
   Size ClientSize() const override;
   Size ScreenSize() const override;

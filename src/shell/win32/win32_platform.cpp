@@ -56,7 +56,7 @@ int Win32Platform::RunConfiguration(Profile& profile, const CommandLine& command
   ConfigDialogHost host;
   host.programDirectory = programDirectory_;
   host.helpPage = HelpFilePathFor(programDirectory_, IsFrench() != 0);
-  host.spheres = ProcessSphereRenderer();
+  host.makePreview = ShowWindowWin32::PreviewMaker(programDirectory_, ProcessSphereRenderer());
   return RunConfigDialog(owner, profile, host);
 }
 
