@@ -13,28 +13,6 @@
 namespace tenukiro {
 namespace {
 
-// Blocks the ending signals for the loop's life and reads them from a descriptor.
-class TerminationSignals {
- public:
-  TerminationSignals() {
-    sigemptyset(&set_);
-    sigaddset(&set_, SIGTERM);
-    sigaddset(&set_, SIGINT);
-    sigprocmask(SIG_BLOCK, &set_, &previous_);
-    fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
-  }
-  ~TerminationSignals() {
-    if (fd_ >= 0) close(fd_);
-    sigprocmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  int Fd() const { return fd_; }
-
- private:
-  sigset_t set_;
-  sigset_t previous_;
-  int fd_ = -1;
-};
-
 LoopEnd EndOfConnection(wl_display* display) {
   const int error = wl_display_get_error(display);
   if (error != EPROTO) return LoopEnd::Disconnected;
@@ -48,8 +26,20 @@ LoopEnd EndOfConnection(wl_display* display) {
 
 }  // namespace
 
-LoopEnd RunWaylandLoop(wl_display* display, const LoopHooks& hooks) {
-  const TerminationSignals signals;
+TerminationSignals::TerminationSignals() {
+  sigemptyset(&set_);
+  sigaddset(&set_, SIGTERM);
+  sigaddset(&set_, SIGINT);
+  sigprocmask(SIG_BLOCK, &set_, &previous_);
+  fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
+}
+
+TerminationSignals::~TerminationSignals() {
+  if (fd_ >= 0) close(fd_);
+  sigprocmask(SIG_SETMASK, &previous_, nullptr);
+}
+
+LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, const LoopHooks& hooks) {
   while (true) {
     if (wl_display_dispatch_pending(display) < 0) return EndOfConnection(display);
     if (hooks.finished && hooks.finished()) return LoopEnd::Finished;
@@ -74,7 +64,13 @@ LoopEnd RunWaylandLoop(wl_display* display, const LoopHooks& hooks) {
     } else {
       wl_display_cancel_read(display);
     }
-    if (count > 0 && fds[1].revents) return LoopEnd::Terminated;
+    if (count > 0 && fds[1].revents) {
+      // Taken, so that it is not delivered when the mask is given back.
+      signalfd_siginfo info;
+      while (read(signals.Fd(), &info, sizeof info) == sizeof info) {
+      }
+      return LoopEnd::Terminated;
+    }
     if (count > 0 && hooks.extraFd >= 0 && fds[2].revents && hooks.onExtra) hooks.onExtra();
   }
 }

@@ -51,6 +51,7 @@ class WaylandShowRun : public WaylandInput, public WaylandOutputs, public Surfac
   int MsUntilNextTick() const;
   void AfterEvents();
 
+  const TerminationSignals signals_;  // first: before the show makes any thread
   WaylandSession& session_;
   const Profile& profile_;
   WaylandShowKind kind_;
@@ -102,7 +103,7 @@ int WaylandShowRun::Run() {
     return MsUntilNextTick();
   };
   hooks.finished = [this] { return finished_; };
-  const LoopEnd end = RunWaylandLoop(session_.Display(), hooks);
+  const LoopEnd end = RunWaylandLoop(session_.Display(), signals_, hooks);
   session_.SetInput(nullptr);
   session_.SetOutputs(nullptr);
   surfaces_.clear();
