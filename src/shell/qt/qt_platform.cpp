@@ -13,6 +13,7 @@
 #include "shell/qt/show_widget.h"
 #include "shell/qt/x11_active_window.h"
 #include "shell/qt/x11_preview.h"
+#include "shell/idle/idle_watcher.h"
 #include "shell/wayland/display_platform.h"
 #include "shell/wayland/wayland_show.h"
 #include "sphere/process_sphere_renderer.h"
@@ -77,6 +78,10 @@ int QtPlatform::RunInWindow(Profile& profile) {
   ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, ProcessSphereRenderer());
   window.Start();
   return app.exec();
+}
+
+std::optional<int> QtPlatform::RunIdleWatcher(int seconds, const std::vector<std::string>& showArguments) {
+  return tenukiro::RunIdleWatcher(seconds, showArguments);
 }
 
 }  // namespace tenukiro

@@ -52,8 +52,9 @@ LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, c
       wl_display_cancel_read(display);
       return LoopEnd::Disconnected;
     }
-    pollfd fds[3] = {{wl_display_get_fd(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}, {hooks.extraFd, POLLIN, 0}};
-    const int count = poll(fds, hooks.extraFd >= 0 ? 3 : 2, timeout);
+    const int extraFd = hooks.extraFd ? hooks.extraFd() : -1;
+    pollfd fds[3] = {{wl_display_get_fd(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}, {extraFd, POLLIN, 0}};
+    const int count = poll(fds, extraFd >= 0 ? 3 : 2, timeout);
     if (count < 0 && errno != EINTR) {
       wl_display_cancel_read(display);
       std::cerr << "tenukiro: poll failed: " << std::strerror(errno) << "\n";
@@ -71,7 +72,7 @@ LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, c
       }
       return LoopEnd::Terminated;
     }
-    if (count > 0 && hooks.extraFd >= 0 && fds[2].revents && hooks.onExtra) hooks.onExtra();
+    if (count > 0 && extraFd >= 0 && fds[2].revents && hooks.onExtra) hooks.onExtra();
   }
 }
 

@@ -37,12 +37,13 @@ class TerminationSignals {
 
 // Dispatches the display's events, sleeping in poll() between them. Before each sleep
 // `beforeSleep` runs and returns how long to sleep at most (-1: until an event) or whether
-// to stop; `extraFd`, when not -1, is watched too and `onExtra` runs when it is readable.
+// to stop; the descriptor `extraFd` gives, when not -1, is watched too and `onExtra` runs
+// when it is readable.
 // SIGTERM and SIGINT, read from `signals`, end the loop.
 struct LoopHooks {
   std::function<int()> beforeSleep;        // milliseconds, -1 for no limit
   std::function<bool()> finished;          // true: stop now
-  int extraFd = -1;
+  std::function<int()> extraFd;
   std::function<void()> onExtra;
 };
 LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, const LoopHooks& hooks);
