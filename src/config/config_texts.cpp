@@ -78,6 +78,7 @@ constexpr Texts kTexts[] = {
     {ConfigText::AssistantCheck, "Assistant", "Compagnon"},
     {ConfigText::StarPointsCheck, "Star points", "Points étoilés"},
     {ConfigText::LinesCheck, "Lines", "Lignes"},
+    {ConfigText::AllScreensCheck, "Show on every screen", "Afficher sur chaque écran"},
     {ConfigText::FileOrderTitle, "Change SGF file order", "Modification de l'ordre des fichiers SGF"},
     {ConfigText::Sort, "Sort", "Trier"},
     {ConfigText::PatternFilesFolder, "Your own files go in this folder, which is looked at first: ",

@@ -76,6 +76,7 @@ enum class ConfigText {
   AssistantCheck,
   StarPointsCheck,
   LinesCheck,
+  AllScreensCheck,
   // File order dialog
   FileOrderTitle,
   Sort,

@@ -8,7 +8,7 @@
 
 namespace tenukiro {
 
-// Ten display switches.
+// Ten display switches, and whether the saver runs a show on every monitor.
 class COthersPage {
  public:
   struct Switch {
@@ -35,14 +35,18 @@ class COthersPage {
 
   bool Checked(int index) const { return checked_[index]; }
   void OnClicked(int index, bool checked);
+  // The preview runs in one window whatever the switch says, so it is not told.
+  bool AllScreensChecked() const { return allScreens_; }
+  void OnAllScreens(bool checked) { allScreens_ = checked; }
 
-  // Only star points and lines stay on.
+  // Only star points and lines stay on; the show goes on the primary monitor alone.
   void Default();
   void Exchange(DialogSettings& settings) const;
 
  private:
   ConfigPreview& preview_;
   std::array<bool, kSwitches.size()> checked_{};
+  bool allScreens_ = false;
 };
 
 }  // namespace tenukiro

@@ -48,7 +48,10 @@ constexpr SettingInfo kTable[kSettingCount] = {
     {"Comment", SettingKind::Integer, 0, false, 0, 0, "Comment", OptionForm::Boolean},
     {"Assistant", SettingKind::Integer, 0, false, 0, 0, "Assistant", OptionForm::Boolean},
     {"StarPoints", SettingKind::Integer, 1, false, 0, 0, "StarPoints", OptionForm::Boolean},
-    {"Lines", SettingKind::Integer, 1, false, 0, 0, "Lines", OptionForm::Boolean},};
+    {"Lines", SettingKind::Integer, 1, false, 0, 0, "Lines", OptionForm::Boolean},
+    // A record cannot ask for more monitors: the switch belongs to the user's desk.
+    {"AllScreens", SettingKind::Integer, 0, false, 0, 0, nullptr, OptionForm::NotAnOption},
+};
 
 }  // namespace
 

@@ -55,6 +55,7 @@ enum SettingId : int {
   Assistant,
   StarPoints,
   Lines,
+  AllScreens,
   kSettingCount
 };
 

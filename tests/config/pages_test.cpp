@@ -281,5 +281,25 @@ TEST(OthersPage, DefaultLeavesOnlyStarPointsAndLines) {
   EXPECT_EQ(out.values[Numbering], 0);
 }
 
+TEST(OthersPage, EveryScreenIsKeptAndDefaultsToThePrimaryAloneWithoutTouchingThePreview) {
+  RecordingPreview preview;
+  COthersPage page(preview);
+  DialogSettings settings = FreshSettings();
+  EXPECT_EQ(settings.values[AllScreens], 0);
+  settings.values[AllScreens] = 1;
+  page.Load(settings);
+  EXPECT_TRUE(page.AllScreensChecked());
+  DialogSettings out = FreshSettings();
+  page.Exchange(out);
+  EXPECT_EQ(out.values[AllScreens], 1);
+  page.OnAllScreens(false);
+  page.Exchange(out);
+  EXPECT_EQ(out.values[AllScreens], 0);
+  page.OnAllScreens(true);
+  page.Default();
+  EXPECT_FALSE(page.AllScreensChecked());
+  for (const auto& [id, value] : preview.settings) EXPECT_NE(id, AllScreens) << "a preview has one window";
+}
+
 }  // namespace
 }  // namespace tenukiro

@@ -203,8 +203,10 @@ TEST_F(ConfigDialogGuiTest, DefaultLeavesTheFilesAndTheTabAlone) {
   profile.WriteText("RandomColors", "1");
   profile.WriteText("LastPage", "2");
   profile.WriteText("Numbering", "1");
+  profile.WriteText("AllScreens", "1");
   auto dialog = Open();
   EXPECT_FALSE(dialog->Colours()->ColourButton(BackColor)->isEnabled()) << "greyed from the start";
+  EXPECT_TRUE(dialog->Others()->AllScreensBox()->isChecked());
   dialog->Button(ConfigText::Default)->click();
   EXPECT_EQ(dialog->Tabs()->currentIndex(), ColoursTab);
   ASSERT_EQ(dialog->FileListBox()->count(), 2);
@@ -216,6 +218,7 @@ TEST_F(ConfigDialogGuiTest, DefaultLeavesTheFilesAndTheTabAlone) {
     const SettingId id = COthersPage::kSwitches[i].setting;
     EXPECT_EQ(dialog->Others()->Box(static_cast<int>(i))->isChecked(), id == StarPoints || id == Lines);
   }
+  EXPECT_FALSE(dialog->Others()->AllScreensBox()->isChecked());
   EXPECT_EQ(PreviewSettings(*dialog).Registry(Numbering), 0);
 }
 
@@ -226,10 +229,13 @@ TEST_F(ConfigDialogGuiTest, OkWritesEverythingAndACountOfZero) {
   dialog->FileListBox()->item(0)->setSelected(true);
   dialog->Button(ConfigText::RemoveFiles)->click();
   dialog->Others()->Box(2)->click();
+  EXPECT_EQ(dialog->Others()->AllScreensBox()->text(), "Show on every screen");
+  dialog->Others()->AllScreensBox()->click();
   dialog->Button(ConfigText::Ok)->click();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_EQ(profile.ReadInt("NumOfFile"), 0);
   EXPECT_EQ(profile.ReadInt("Numbering"), 1);
+  EXPECT_EQ(profile.ReadInt("AllScreens"), 1);
   EXPECT_EQ(profile.ReadInt("LastPage"), 0);
   EXPECT_EQ(profile.ReadInt("BackColorGreen"), 170);
   EXPECT_EQ(profile.ReadInt("CommonPositionTime"), 40);

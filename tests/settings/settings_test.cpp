@@ -82,7 +82,8 @@ TEST(ShowSettings, OutOfRangeAndGarbageValues) {
                        Case{"CommentLineTime", "-40", CommentLineTime, 10},
                        Case{"SplashDelay", "250", SplashDelay, 1000000},
                        Case{"CommonPositionTime", "", CommonPositionTime, 1000},
-                       Case{"RandomAccess", "2", RandomAccess, 2}}) {
+                       Case{"RandomAccess", "2", RandomAccess, 2},
+                       Case{"AllScreens", "yes", AllScreens, 0}, Case{"AllScreens", "1", AllScreens, 1}}) {
     MemoryProfile profile;
     profile.WriteText(c.name, c.stored);
     EXPECT_EQ(ReadShowSettings(profile).Effective(c.id), c.expected) << c.name << "=" << c.stored;

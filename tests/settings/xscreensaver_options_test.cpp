@@ -99,6 +99,8 @@ TEST(XScreenSaverOptions, TheFileIsThere) {
     for (const std::string& element : Elements(xml, tag)) valued.push_back(Attribute(element, "arg"));
   }
   EXPECT_EQ(valued, std::vector<std::string>{"%"});
+  // XScreenSaver starts the hack once per monitor; a show on every monitor from each would stack them.
+  EXPECT_EQ(xml.find(InfoOf(AllScreens).name), std::string::npos);
 }
 
 TEST(XScreenSaverOptions, BooleansShowTheProgramsDefaultWhenTheyAddNothing) {

@@ -195,7 +195,7 @@ TEST(LaunchOptions, WindowIds) {
 TEST(SettingNames, KnownValueNames) {
   for (const char* name : {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue",
                            "NumOfFile", "File0", "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage",
-                           "Lines", "RandomAccess"}) {
+                           "Lines", "RandomAccess", "AllScreens"}) {
     EXPECT_TRUE(IsProfileValueName(name)) << name;
   }
   for (const char* name : {"", "BackColor", "Stoneradius", "CustColorRed16", "File", "Filex", "StoneRadiusRed",

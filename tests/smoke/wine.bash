@@ -11,6 +11,12 @@ export WINEDEBUG=-all
 # No offer to install Mono or Gecko: the saver needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+# Wine names Unix files through the locale's charset: without a UTF-8 locale (a fresh machine has
+# LANG unset) a folder such as "parties é 記録" cannot even be made from Windows.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  unset LC_ALL LC_CTYPE
+  export LANG=C.UTF-8
+fi
 
 # The prefix's server goes before the prefix does.
 wine_cleanup() {

@@ -100,6 +100,7 @@ std::vector<Caption> ExpectedCaptions(int dialog) {
       for (size_t i = 0; i < COthersPage::kSwitches.size(); ++i) {
         captions.push_back({IDC_SWITCH_FIRST + static_cast<int>(i), text(COthersPage::kSwitches[i].caption)});
       }
+      captions.push_back({IDC_ALL_SCREENS, text(ConfigText::AllScreensCheck)});
       return captions;
     }
     case IDD_FILE_ORDER:

@@ -15,12 +15,16 @@ OthersPageWidget::OthersPageWidget(COthersPage& page, QWidget* parent) : QWidget
     connect(boxes_[i], &QCheckBox::clicked, this, [this, index](bool checked) { page_.OnClicked(index, checked); });
     grid->addWidget(boxes_[i], index % rows, index / rows);
   }
-  grid->setRowStretch(rows, 1);
+  allScreens_ = new QCheckBox(QText(ConfigText::AllScreensCheck), this);
+  connect(allScreens_, &QCheckBox::clicked, this, [this](bool checked) { page_.OnAllScreens(checked); });
+  grid->addWidget(allScreens_, rows, 0, 1, 2);
+  grid->setRowStretch(rows + 1, 1);
   Refresh();
 }
 
 void OthersPageWidget::Refresh() {
   for (size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(page_.Checked(static_cast<int>(i)));
+  allScreens_->setChecked(page_.AllScreensChecked());
 }
 
 }  // namespace tenukiro

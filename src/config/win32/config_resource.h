@@ -92,8 +92,9 @@
 #define IDC_WHITE_STONES 1120
 #define IDC_GRID_BACKGROUND 1121
 
-// Others page: ten check boxes in the page's order
+// Others page: ten check boxes in the page's order, then the show on every monitor
 #define IDC_SWITCH_FIRST 1130
+#define IDC_ALL_SCREENS 1160
 
 // File order dialog
 #define IDC_ORDER_LIST 1140

@@ -10,6 +10,10 @@ INT_PTR OthersPageWin32::Handle(UINT message, WPARAM wParam, LPARAM) {
       Refresh();
       return TRUE;
     case WM_COMMAND: {
+      if (LOWORD(wParam) == IDC_ALL_SCREENS && HIWORD(wParam) == BN_CLICKED) {
+        page_.OnAllScreens(Checked(IDC_ALL_SCREENS));
+        return TRUE;
+      }
       const int index = LOWORD(wParam) - IDC_SWITCH_FIRST;
       if (HIWORD(wParam) == BN_CLICKED && index >= 0 && index < static_cast<int>(COthersPage::kSwitches.size())) {
         page_.OnClicked(index, Checked(LOWORD(wParam)));
@@ -25,6 +29,7 @@ void OthersPageWin32::Refresh() {
   for (size_t i = 0; i < COthersPage::kSwitches.size(); ++i) {
     Check(IDC_SWITCH_FIRST + static_cast<int>(i), page_.Checked(static_cast<int>(i)));
   }
+  Check(IDC_ALL_SCREENS, page_.AllScreensChecked());
 }
 
 }  // namespace tenukiro
