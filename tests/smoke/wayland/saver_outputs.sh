@@ -23,9 +23,7 @@ APP_PID=
 shot after
 [ "$(pixel_at "$WORK/after.png" 960 240)" = "0,255,0" ] || fail "the black surface outlived the saver"
 
-mkdir -p "$XDG_CONFIG_HOME/Quorvane"
-printf '[Config]\nAllScreens=1\n' >"$XDG_CONFIG_HOME/Quorvane/Tenukiro.conf"
-"$TENUKIRO" /s "${colours[@]}" 2>"$WORK/app.log" &
+"$TENUKIRO" /s "${colours[@]}" --set AllScreens=1 2>"$WORK/app.log" &
 APP_PID=$!
 wait_for_board 640 || fail "AllScreens=1: no board on the second output: $(cat "$WORK/app.log")"
 shot both
