@@ -71,7 +71,10 @@ int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments) {
         XNextEvent(display, &event);
       }
     }
-    if (fds[1].revents) terminated = true;
+    if (fds[1].revents) {
+      signals.Take();
+      terminated = true;
+    }
     if (show.Running() && fds[2].revents) {
       show.Reap();
       cycle.ShowEnded();

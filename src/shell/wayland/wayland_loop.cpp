@@ -39,6 +39,12 @@ TerminationSignals::~TerminationSignals() {
   sigprocmask(SIG_SETMASK, &previous_, nullptr);
 }
 
+void TerminationSignals::Take() const {
+  signalfd_siginfo info;
+  while (read(fd_, &info, sizeof info) == sizeof info) {
+  }
+}
+
 LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, const LoopHooks& hooks) {
   while (true) {
     if (wl_display_dispatch_pending(display) < 0) return EndOfConnection(display);
@@ -66,10 +72,7 @@ LoopEnd RunWaylandLoop(wl_display* display, const TerminationSignals& signals, c
       wl_display_cancel_read(display);
     }
     if (count > 0 && fds[1].revents) {
-      // Taken, so that it is not delivered when the mask is given back.
-      signalfd_siginfo info;
-      while (read(signals.Fd(), &info, sizeof info) == sizeof info) {
-      }
+      signals.Take();
       return LoopEnd::Terminated;
     }
     if (count > 0 && extraFd >= 0 && fds[2].revents && hooks.onExtra) hooks.onExtra();

@@ -26,6 +26,8 @@ class TerminationSignals {
   TerminationSignals(const TerminationSignals&) = delete;
   TerminationSignals& operator=(const TerminationSignals&) = delete;
   int Fd() const { return fd_; }
+  // Takes the signals that came, so that none is delivered when the mask is given back.
+  void Take() const;
   // The mask to give a child process, as it was before.
   const sigset_t& PreviousMask() const { return previous_; }
 
