@@ -8,7 +8,7 @@ PREFIX="$WORK/prefix"
 install_into "$PREFIX"
 
 for file in bin/tenukiro share/tenukiro/Tenukiro.sgf share/tenukiro/Tenukeng.html share/tenukiro/Tenukfra.html \
-  share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
+  share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/tenukiro/tenukiro-idle.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
   libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml lib/tenukiro/tenukiro_spheres.so; do
   [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
@@ -55,6 +55,8 @@ for section in NAME SYNOPSIS MODES OPTIONS SETTINGS 'SGF PROPERTIES' FILES ENVIR
 done
 
 desktop-file-validate "$PREFIX/share/applications/tenukiro.desktop" || fail "the desktop entry is not valid"
+desktop-file-validate "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the idle watcher's autostart entry is not valid"
+grep -qx 'Exec=tenukiro --idle 600' "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the autostart entry starts no idle watcher"
 grep -qx 'Exec=tenukiro' "$PREFIX/share/applications/tenukiro.desktop" || fail "the desktop entry opens no dialog"
 xmllint --noout "$PREFIX/share/xscreensaver/config/tenukiro.xml" || fail "the settings page is no XML"
 echo "install layout: ok"
