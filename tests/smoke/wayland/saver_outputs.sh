@@ -23,6 +23,15 @@ APP_PID=
 shot after
 [ "$(pixel_at "$WORK/after.png" 960 240)" = "0,255,0" ] || fail "the black surface outlived the saver"
 
+# --window: an ordinary window with the show, which Escape closes.
+"$TENUKIRO" --window "${colours[@]}" 2>"$WORK/app.log" &
+APP_PID=$!
+wait_for_board 0 || wait_for_board 640 || fail "--window shows no board: $(cat "$WORK/app.log")"
+wtype -k Escape
+ends_within 50 "$APP_PID" || fail "Escape did not close the window"
+wait "$APP_PID" || fail "the window ended with status $?"
+APP_PID=
+
 "$TENUKIRO" /s "${colours[@]}" --set AllScreens=1 2>"$WORK/app.log" &
 APP_PID=$!
 wait_for_board 640 || fail "AllScreens=1: no board on the second output: $(cat "$WORK/app.log")"
