@@ -6,7 +6,7 @@ unset DISPLAY
 COMPOSITOR=${TENUKIRO_BARE_COMPOSITOR:?set TENUKIRO_BARE_COMPOSITOR to the bare_compositor program}
 "$COMPOSITOR" >"$WORK/socket" 2>"$WORK/compositor.log" &
 COMPOSITOR_PID=$!
-trap 'kill $COMPOSITOR_PID 2>/dev/null; wait $COMPOSITOR_PID 2>/dev/null; cleanup' EXIT
+trap 'kill $COMPOSITOR_PID 2>/dev/null; wait $COMPOSITOR_PID 2>/dev/null || true; cleanup' EXIT
 for _ in $(seq 50); do [ -s "$WORK/socket" ] && break; sleep 0.1; done
 export WAYLAND_DISPLAY=$(head -n1 "$WORK/socket")
 [ -n "$WAYLAND_DISPLAY" ] || fail "the bare compositor did not start: $(cat "$WORK/compositor.log")"
