@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <set>
 
 namespace tenukiro {
 
-void NoteFramePresented() {
-  static bool noted = false;
-  if (noted) return;
-  noted = true;
+void NoteFramePresented(const void* window) {
+  static std::set<const void*> noted;
+  if (!noted.insert(window).second) return;
   const char* launch = std::getenv("TENUKIRO_TRACE_START");
   if (launch == nullptr) return;
   const long long launchNs = std::strtoll(launch, nullptr, 10);

@@ -7,6 +7,8 @@ namespace tenukiro {
 // (`TENUKIRO_TRACE_START=$(date +%s%N) tenukiro /s`), the first call reports on standard error
 // how long after the launch the first frame went to the screen and how much processor time the
 // process had used by then; later calls, and every call without the variable, do nothing.
-void NoteFramePresented();
+// A saver with a show on every monitor names the window, and each window's first frame is
+// reported.
+void NoteFramePresented(const void* window = nullptr);
 
 }  // namespace tenukiro

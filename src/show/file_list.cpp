@@ -20,6 +20,12 @@ void FileList::Advance(int entries) {
   cursor_ = static_cast<int>((cursor_ + static_cast<long long>(entries)) % Count());
 }
 
+void FileList::MoveTo(int index) {
+  if (index < 0) return;
+  while (index >= Count() && !walker_.Done()) Grow();
+  if (!paths_.empty()) cursor_ = index % Count();
+}
+
 void FileList::Next(bool random) {
   if (random) {
     Advance(RandomInt(Count()));

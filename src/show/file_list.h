@@ -34,6 +34,9 @@ class FileList {
   const std::string& Current() const;
 
   void Advance(int entries);
+  // The cursor on record `index` of the list, wrapping after the last; a list still
+  // too short reads on first. Negative indexes leave the cursor where it is.
+  void MoveTo(int index);
   // A random step of 0 .. count - 1 entries when `random` is set, else one.
   void Next(bool random);
   // Reads one bounded step more of the folders.

@@ -36,6 +36,9 @@ class CShowWnd {
   CShowWnd& operator=(const CShowWnd&) = delete;
   virtual ~CShowWnd();
 
+  // Before OnCreate: the first record is the list's record `index` (wrapping), so that
+  // shows side by side start on different records.
+  void StartAtRecord(int index) { files_.MoveTo(index); }
   // The window exists: loads the first record.
   void OnCreate();
   // Timer 1 ticked: one step of the state machine.

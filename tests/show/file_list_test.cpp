@@ -204,6 +204,40 @@ TEST_F(FileListTest, RandomStepsChooseAmongTheRecordsKnownSoFar) {
   EXPECT_GT(*seen.rbegin(), 1900);
 }
 
+TEST_F(FileListTest, MovingToARecordReadsOnAsFarAsItAndWrapsPastTheEnd) {
+  MakeTree(10, 50);
+  const std::vector<std::string> expected = RecordsByFilesystem();
+  FileList list({Root()}, kSmallStep);
+  ASSERT_LT(list.Count(), 400);
+  for (const int index : {450, 3, 0, 500 + 17, -1}) {
+    list.MoveTo(index);
+    EXPECT_EQ(list.Current(), expected[(index < 0 ? 17 : index) % 500]) << index;
+  }
+  fs::create_directories(root_ / "none");
+  FileList empty({Root() + "/none"});
+  empty.MoveTo(5);
+  EXPECT_EQ(empty.Current(), "");
+}
+
+TEST_F(FileListTest, ShowsSideBySideStartOnDifferentRecordsInEitherOrder) {
+  for (int i = 0; i < 5; ++i) Touch("g" + std::to_string(i) + ".sgf");
+  for (const int random : {0, 1}) {
+    MemoryProfile profile;
+    profile.WriteInt("RandomAccess", random);
+    profile.WriteInt("NumOfFile", 1);
+    profile.WriteText("File0", Root());
+    FakeHost host({200, 150}, {200, 150});
+    CShowWnd first(profile, host, Root() + "/");
+    std::set<std::string> starts = {first.Files().Current()};
+    for (int k = 1; k < 5; ++k) {
+      CShowWnd other(profile, host, Root() + "/");
+      other.StartAtRecord(first.Files().CursorIndex() + k);
+      starts.insert(other.Files().Current());
+    }
+    EXPECT_EQ(starts.size(), 5u) << "random order " << random;
+  }
+}
+
 TEST_F(FileListTest, FoldersWithoutRecordsGiveAnEmptyList) {
   Touch("a/notes.txt");
   fs::create_directories(root_ / "b/c");

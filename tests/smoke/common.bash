@@ -27,6 +27,7 @@ stop_xvfb() {
 start_xvfb() {  # start_xvfb [SIZE [more Xvfb arguments...]]
   local size=${1:-1024x768}
   shift || true
+  rm -f "$WORK/display"  # a test may start a second server after the first
   # -noreset: a server resetting as its last client leaves (a screenshot, a window search) drops
   # the connection a program is making at that moment, which fails it on a busy machine.
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset "$@" 3>"$WORK/display" 2>"$WORK/xvfb.log" &

@@ -34,7 +34,7 @@ awk '$6 !~ /^\.\/(usr\/.*)?$/ { bad = 1 } END { exit bad }' "$WORK/contents" || 
 for file in ./usr/bin/tenukiro ./usr/share/tenukiro/Tenukiro.sgf ./usr/share/tenukiro/Tenukeng.html \
   ./usr/share/man/man6/tenukiro.6.gz ./usr/share/applications/tenukiro.desktop \
   ./usr/share/xscreensaver/config/tenukiro.xml ./usr/share/icons/hicolor/256x256/apps/tenukiro.png \
-  ./usr/lib/tenukiro/tenukiro_spheres.so; do
+  ./usr/lib/tenukiro/tenukiro_spheres.so ./usr/share/applications/screensavers/tenukiro.desktop; do
   awk -v f="$file" '$6 == f { found = 1 } END { exit !found }' "$WORK/contents" || fail "$file is not in the package"
 done
 grep -q ' \./usr/libexec/xscreensaver/tenukiro -> \.\./\.\./bin/tenukiro$' "$WORK/contents" ||
@@ -49,6 +49,10 @@ cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged hack does n
 show_picture "$TENUKIRO" "$WORK/beside.png" --set With3DEffect=1
 show_picture "$WORK/root/usr/bin/tenukiro" "$WORK/packaged.png" --set With3DEffect=1
 cmp -s "$WORK/beside.png" "$WORK/packaged.png" || fail "the packaged program does not draw 3D stones"
+desktop-file-validate "$WORK/root/usr/share/applications/screensavers/tenukiro.desktop" ||
+  fail "the packaged screen savers' entry is not valid"
+grep -qx 'Exec=/usr/libexec/xscreensaver/tenukiro --root' "$WORK/root/usr/share/applications/screensavers/tenukiro.desktop" ||
+  fail "the packaged screen savers' entry does not run the packaged hack"
 MANWIDTH=80 man -l "$WORK/root/usr/share/man/man6/tenukiro.6.gz" 2>&1 | grep '^SGF PROPERTIES$' >/dev/null ||
   fail "the packaged manual page does not format"
 echo "debian package: ok ($(du -k "$DEB" | cut -f1) KiB)"

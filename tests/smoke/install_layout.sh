@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` lays out the program, its data, the manual page, the desktop entry and
+# `cmake --install` lays out the program, its data, the manual page, the desktop entries and
 # the XScreenSaver hack; the program finds its data from bin/ and from the hack's folder.
 source "$(dirname "$0")/common.bash"
 source "$(dirname "$0")/installed.bash"
@@ -9,7 +9,8 @@ install_into "$PREFIX"
 
 for file in bin/tenukiro share/tenukiro/Tenukiro.sgf share/tenukiro/Tenukeng.html share/tenukiro/Tenukfra.html \
   share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/tenukiro/tenukiro-idle.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
-  libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml lib/tenukiro/tenukiro_spheres.so; do
+  libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml lib/tenukiro/tenukiro_spheres.so \
+  share/applications/screensavers/tenukiro.desktop; do
   [ -f "$PREFIX/$file" ] || fail "$file was not installed"
 done
 [ -x "$PREFIX/bin/tenukiro" ] || fail "the program is not executable"
@@ -58,5 +59,11 @@ desktop-file-validate "$PREFIX/share/applications/tenukiro.desktop" || fail "the
 desktop-file-validate "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the idle watcher's autostart entry is not valid"
 grep -qx 'Exec=tenukiro --idle 600' "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the autostart entry starts no idle watcher"
 grep -qx 'Exec=tenukiro' "$PREFIX/share/applications/tenukiro.desktop" || fail "the desktop entry opens no dialog"
+# MATE's and Xfce's screen savers run the hack that their entry names, on the whole screen.
+SAVER_ENTRY="$PREFIX/share/applications/screensavers/tenukiro.desktop"
+desktop-file-validate "$SAVER_ENTRY" || fail "the screen savers' entry is not valid"
+grep -qx "TryExec=$PREFIX/libexec/xscreensaver/tenukiro" "$SAVER_ENTRY" || fail "the entry tries no installed hack"
+grep -qx "Exec=$PREFIX/libexec/xscreensaver/tenukiro --root" "$SAVER_ENTRY" || fail "the entry runs no installed hack"
+grep -qx 'Categories=Screensaver;' "$SAVER_ENTRY" || fail "the entry is not in the screen savers' category"
 xmllint --noout "$PREFIX/share/xscreensaver/config/tenukiro.xml" || fail "the settings page is no XML"
 echo "install layout: ok"

@@ -2,9 +2,6 @@
 
 #include <QWidget>
 
-#include <memory>
-#include <vector>
-
 namespace tenukiro {
 
 class ShowWidget;
@@ -26,9 +23,5 @@ class BlankScreenWindow : public QWidget {
  private:
   ShowWidget& saver_;
 };
-
-// Shows a black window over every screen that ScreensToBlank names; they live as
-// long as the returned windows, and closing them does not end the program.
-std::vector<std::unique_ptr<BlankScreenWindow>> BlankOtherScreens(ShowWidget& saver);
 
 }  // namespace tenukiro

@@ -8,8 +8,8 @@
 
 #include "base/language.h"
 #include "config/qt/run_config_dialog.h"
-#include "shell/qt/blank_screen_window.h"
 #include "shell/qt/qsettings_profile.h"
+#include "shell/qt/saver_screens.h"
 #include "shell/qt/show_widget.h"
 #include "shell/qt/x11_active_window.h"
 #include "shell/qt/x11_preview.h"
@@ -63,10 +63,8 @@ int QtPlatform::RunScreenSaver(Profile& profile) {
     return RunWaylandShow(profile, WaylandShowKind::Saver, programDirectory_, ProcessSphereRenderer());
   }
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::FullScreen, programDirectory_, ProcessSphereRenderer());
-  // The other screens go black first, so that the saver is the window that ends up active.
-  const auto blanks = BlankOtherScreens(window);
-  window.Start();
+  SaverScreens screens(profile, programDirectory_, ProcessSphereRenderer());
+  screens.Start();
   return app.exec();
 }
 

@@ -9,7 +9,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <QWindow>
+
 #include "settings/other_values.h"
+#include "shell/qt/qt_monitors.h"
 #include "shell/start_trace.h"
 
 namespace tenukiro {
@@ -38,9 +41,31 @@ ShowWidget::ShowWidget(const Profile& profile, Mode mode, const std::string& pro
 
 ShowWidget::~ShowWidget() = default;
 
+void ShowWidget::CoverScreen(QScreen* screen) {
+  if (screen == screen_ && (!isVisible() || geometry() == screen->geometry())) return;
+  screen_ = screen;
+  if (isVisible()) Start();
+}
+
+void ShowWidget::FollowInputOf(ShowWidget& leader) {
+  leader_ = &leader;
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_QuitOnClose, false);
+}
+
 void ShowWidget::Start() {
   if (mode_ == Mode::FullScreen) {
-    setGeometry(QGuiApplication::primaryScreen()->geometry());
+    QScreen* screen = screen_ ? screen_.data() : QGuiApplication::primaryScreen();
+    setGeometry(screen->geometry());
+    winId();  // makes the native window, so that it can be put on its screen
+    windowHandle()->setScreen(screen);
+    if (leader_) {
+      // Shown without activation: showFullScreen would ask for the focus.
+      setWindowState(Qt::WindowFullScreen);
+      show();
+      return;
+    }
     showFullScreen();
     activateWindow();
     raise();
@@ -58,10 +83,10 @@ Size ShowWidget::ClientSize() const {
 }
 
 Size ShowWidget::ScreenSize() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return ClientSize();
-  const QSize size = screen->size() * screen->devicePixelRatio();
-  return Size{size.width(), size.height()};
+  const QRect window(mapToGlobal(QPoint(0, 0)), size());
+  const Size logical = ScaleScreenFor(RectOf(window), MonitorsOf(QGuiApplication::screens()), Size{width(), height()});
+  const qreal ratio = devicePixelRatioF();
+  return Size{qRound(logical.width * ratio), qRound(logical.height * ratio)};
 }
 
 QPoint ShowWidget::DevicePoint(QPointF logical) const { return (logical * devicePixelRatioF()).toPoint(); }
@@ -94,7 +119,7 @@ void ShowWidget::paintEvent(QPaintEvent* event) {
   const QRectF device(logical.topLeft() * ratio, logical.size() * ratio);
   QPainter painter(this);
   painter.drawImage(logical, image, device);
-  NoteFramePresented();
+  NoteFramePresented(this);
 }
 
 void ShowWidget::RequestClose() {
@@ -116,20 +141,19 @@ void ShowWidget::mouseMoveEvent(QMouseEvent* event) { MouseMovedAt(event->global
 void ShowWidget::mousePressEvent(QMouseEvent*) { ButtonOrKeyElsewhere(); }
 
 void ShowWidget::MouseMovedAt(const QPoint& global) {
+  if (leader_) return leader_->MouseMovedAt(global);
   if (mode_ != Mode::FullScreen) return;
   const QPoint p = DevicePoint(QPointF(mapFromGlobal(global)));
   if (closeRules_.OnMouseMove(p.x(), p.y())) RequestClose();
 }
 
 void ShowWidget::ButtonOrKeyElsewhere() {
+  if (leader_) return leader_->ButtonOrKeyElsewhere();
   if (mode_ == Mode::FullScreen && closeRules_.OnButtonOrKey()) RequestClose();
 }
 
 void ShowWidget::keyPressEvent(QKeyEvent* event) {
-  if (mode_ == Mode::FullScreen) {
-    if (closeRules_.OnButtonOrKey()) RequestClose();
-    return;
-  }
+  if (mode_ == Mode::FullScreen) return ButtonOrKeyElsewhere();
   if (mode_ == Mode::Windowed && event->key() == Qt::Key_Escape) {
     close();
     return;
@@ -139,7 +163,7 @@ void ShowWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void ShowWidget::changeEvent(QEvent* event) {
-  if (mode_ == Mode::FullScreen && event->type() == QEvent::ActivationChange && !isActiveWindow() &&
+  if (mode_ == Mode::FullScreen && !leader_ && event->type() == QEvent::ActivationChange && !isActiveWindow() &&
       closeRules_.OnDeactivate()) {
     RequestClose();
   }
@@ -148,7 +172,9 @@ void ShowWidget::changeEvent(QEvent* event) {
 
 void ShowWidget::closeEvent(QCloseEvent* event) {
   // The window manager's close is swallowed: only the saver's own rules end it.
-  if (mode_ == Mode::FullScreen && !closeGranted_) {
+  // A show on another monitor closes with the saver, when the program ends.
+  const ShowWidget& saver = leader_ ? *leader_ : *this;
+  if (mode_ == Mode::FullScreen && !saver.closeGranted_) {
     event->ignore();
     return;
   }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,10 +29,16 @@ class ShowWidget : public QWidget, public ShowHost {
              SphereImageRenderer* spheres, QWidget* parent = nullptr);
   ~ShowWidget() override;
 
+  // A full-screen show covers this screen (the primary one unless told); a show already
+  // shown moves there.
+  void CoverScreen(QScreen* screen);
+  // A full-screen show on another monitor than the saver's: it never takes the focus,
+  // its input counts as input on `leader`, whose close rules alone end the program.
+  void FollowInputOf(ShowWidget& leader);
   void Start();
   CShowWnd& Show() { return *show_; }
 
-  // Input on the black windows over the other screens counts as input on the saver.
+  // Input on the windows over the other screens counts as input on the saver.
   void MouseMovedAt(const QPoint& global);
   void ButtonOrKeyElsewhere();
 
@@ -57,6 +65,8 @@ class ShowWidget : public QWidget, public ShowHost {
   QPoint DevicePoint(QPointF logical) const;
 
   Mode mode_;
+  QPointer<QScreen> screen_;
+  ShowWidget* leader_ = nullptr;
   QElapsedTimer clock_;
   QTimer timer_;
   Raster surface_;

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "shell/qt/x11_monitors.h"
 #include "shell/start_trace.h"
 #include "show/show_host.h"
 #include "show/show_window.h"
@@ -55,6 +56,12 @@ class X11PreviewHost : public ShowHost {
 
   Size ClientSize() const override { return Size{surface_.width(), surface_.height()}; }
   Size ScreenSize() const override { return screen_; }
+  // The size the show is scaled against changed: true when it did.
+  bool SetScreenSize(Size screen) {
+    if (screen == screen_) return false;
+    screen_ = screen;
+    return true;
+  }
   Raster& Surface() override { return surface_; }
   void ArmTimer(int intervalMs) override {
     interval_ = std::max(intervalMs, 1);
@@ -109,20 +116,31 @@ class X11PreviewHost : public ShowHost {
   uint32_t deadline_ = 0;
 };
 
+// A window over a monitor is scaled against it (XScreenSaver gives each monitor its window),
+// a small one against the primary monitor.
+Size ScreenSizeFor(Display* display, Window window) {
+  XWindowAttributes root;
+  XGetWindowAttributes(display, DefaultRootWindow(display), &root);
+  return ScaleScreenFor(X11WindowArea(display, window), X11Monitors(display), Size{root.width, root.height});
+}
+
 void HandleEvents(Display* display, Window window, X11PreviewHost& host, CShowWnd& show) {
-  bool resized = false, exposed = false;
+  bool resized = false, exposed = false, moved = false;
   while (XPending(display)) {
     XEvent event;
     XNextEvent(display, &event);
     if (event.type == DestroyNotify && event.xdestroywindow.window == window) hostWindowGone = true;
-    if (event.type == ConfigureNotify && event.xconfigure.window == window &&
-        (event.xconfigure.width != host.ClientSize().width || event.xconfigure.height != host.ClientSize().height)) {
-      host.Resize(event.xconfigure.width, event.xconfigure.height);
-      resized = true;
+    if (event.type == ConfigureNotify && event.xconfigure.window == window) {
+      moved = true;
+      if (event.xconfigure.width != host.ClientSize().width || event.xconfigure.height != host.ClientSize().height) {
+        host.Resize(event.xconfigure.width, event.xconfigure.height);
+        resized = true;
+      }
     }
     if (event.type == Expose) exposed = true;
   }
   if (hostWindowGone) return;
+  if (moved && host.SetScreenSize(ScreenSizeFor(display, window))) resized = true;
   if (resized) {
     show.OnPaint();
   } else if (exposed) {
@@ -155,11 +173,9 @@ int RunX11Preview(const Profile& profile, const PreviewTarget& target, const std
     return 1;
   }
   XSelectInput(display, window, StructureNotifyMask | ExposureMask);
-  XWindowAttributes root;
-  XGetWindowAttributes(display, DefaultRootWindow(display), &root);
 
   {
-    X11PreviewHost host(display, window, attributes, Size{root.width, root.height});
+    X11PreviewHost host(display, window, attributes, ScreenSizeFor(display, window));
     CShowWnd show(profile, host, programDirectory, spheres);
     show.OnCreate();
     show.OnPaint();

@@ -123,10 +123,10 @@ every_page() {
   FOCUS=$DIALOG
   keys space
   choose_red_with_ok "$(window_named "$CHOOSER_TITLE")"
-  # Others: the last two switches (star points, lines) off.
+  # Others: the show on every screen on, the last two switches (star points, lines) off.
   keys ctrl+Tab
   snap others
-  keys shift+Tab space shift+Tab space
+  keys shift+Tab space shift+Tab space shift+Tab space
   # Spatial: custom height 25, radius 22, custom grid at 5, -3.
   keys ctrl+shift+Tab ctrl+shift+Tab
   snap spatial
@@ -145,6 +145,7 @@ every_page() {
   expect With3DEffect 0
   expect StarPoints 0
   expect Lines 0
+  expect AllScreens 1
   expect AssistantCustomHeight 1
   expect AssistantHeight 25
   expect StoneRadius 22
