@@ -216,7 +216,7 @@ void OutputSurface::SendFrame() {
   frameCallback_ = wl_surface_frame(surface_);
   wl_callback_add_listener(frameCallback_, &kFrameListener, this);
   wl_surface_commit(surface_);
-  NoteFramePresented();
+  NoteFramePresented(this);
 }
 
 }  // namespace tenukiro

@@ -27,9 +27,7 @@ sleep 2
 [ $(( $(ticks) - before )) -le 2 ] || fail "the watcher used processor time while it waited"
 
 first=$(saver_pids)
-wtype -k space
-for _ in $(seq 50); do [ -z "$(saver_pids)" ] && break; sleep 0.1; done
-[ -z "$(saver_pids)" ] || fail "a key did not end the saver"
+press_until_ends space "$first" || fail "a key did not end the saver"
 ended=$(date +%s%N)
 for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
 [ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"

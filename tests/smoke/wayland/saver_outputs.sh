@@ -16,8 +16,7 @@ shot one
 for point in "640 0" "960 240" "1279 479"; do
   [ "$(pixel_at "$WORK/one.png" $point)" = "0,0,0" ] || fail "the other output is not black at $point"
 done
-wtype -k space
-ends_within 50 "$APP_PID" || fail "a key did not end the saver"
+press_until_ends space "$APP_PID" || fail "a key did not end the saver"
 wait "$APP_PID" || fail "the saver ended with status $?: $(cat "$WORK/app.log")"
 APP_PID=
 shot after
@@ -27,8 +26,7 @@ shot after
 "$TENUKIRO" --window "${colours[@]}" 2>"$WORK/app.log" &
 APP_PID=$!
 wait_for_board 0 || wait_for_board 640 || fail "--window shows no board: $(cat "$WORK/app.log")"
-wtype -k Escape
-ends_within 50 "$APP_PID" || fail "Escape did not close the window"
+press_until_ends Escape "$APP_PID" || fail "Escape did not close the window"
 wait "$APP_PID" || fail "the window ended with status $?"
 APP_PID=
 
