@@ -17,5 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Sans and Liberation Sans Narrow are the faces every text is measured in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The settings dialog runs natively on a Wayland session with Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver, xss-lock")
 include(CPack)

@@ -28,6 +28,7 @@ enum class ArgumentKind {
   Folder,
   Size,
   Count,       // a number from 0 up: steps, milliseconds
+  Seconds,     // a number of seconds from 1 to kMaxIdleSeconds
   Seed,
   WindowId,
   HostWindow,  // not on the command line: $XSCREENSAVER_WINDOW, when set
@@ -70,6 +71,11 @@ bool ReadArgument(ArgumentKind kind, std::string_view text, Argument& out) {
       if (count) out.count = *count;
       return count && *count >= 0;
     }
+    case ArgumentKind::Seconds: {
+      const auto count = ReadNumber<std::int64_t>(text);
+      if (count) out.count = *count;
+      return count && *count >= 1 && *count <= kMaxIdleSeconds;
+    }
     case ArgumentKind::Seed: {
       const auto seed = ReadNumber<uint32_t>(text);
       if (seed) out.seed = *seed;
@@ -107,6 +113,8 @@ std::string MissingMessage(ArgumentKind kind, std::string_view option) {
       return "missing WxH after " + Quoted(option);
     case ArgumentKind::Count:
       return Quoted(option) + " needs a number";
+    case ArgumentKind::Seconds:
+      return Quoted(option) + " needs a number of seconds from 1 to " + std::to_string(kMaxIdleSeconds);
     case ArgumentKind::Seed:
       return "missing number after " + Quoted(option);
     case ArgumentKind::WindowId:
@@ -125,6 +133,7 @@ std::string BadMessage(ArgumentKind kind, std::string_view option, std::string_v
     case ArgumentKind::Size:
       return "bad size " + Quoted(value);
     case ArgumentKind::Count:
+    case ArgumentKind::Seconds:
     case ArgumentKind::Setting:
       return MissingMessage(kind, option) + ", not " + Quoted(value);
     case ArgumentKind::Seed:
@@ -166,6 +175,8 @@ constexpr Option kOptions[] = {
     {"window-id", Spelling::OneOrTwoDashes, ArgumentKind::WindowId,
      [](LaunchOptions& o, const Argument& a) { o.xscreensaverTarget = PreviewTarget{a.window}; }},
     {"--window", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.inWindow = true; }},
+    {"--idle", Spelling::Exact, ArgumentKind::Seconds,
+     [](LaunchOptions& o, const Argument& a) { o.idleSeconds = static_cast<int>(a.count); }},
     {"--replay", Spelling::Exact, ArgumentKind::File,
      [](LaunchOptions& o, const Argument& a) {
        o.action = Action::Replay;
@@ -264,7 +275,14 @@ LaunchOptions FinishSwitches(LaunchOptions options, const std::vector<const char
     if (switches.size() > 1) return Fail("unexpected '" + std::string(switches[1]) + "' after '--replay'");
     return options;
   }
-  // XScreenSaver's hosts take no Windows-style switch: every argument names records.
+  if (options.idleSeconds && (options.xscreensaverTarget || options.inWindow)) {
+    return Fail("'--idle' does not go with '--window', '-root' or '-window-id'");
+  }
+  // XScreenSaver's hosts and the idle watcher take no Windows-style switch: every argument names records.
+  if (options.idleSeconds) {
+    options.renderFiles.assign(switches.begin() + 1, switches.end());
+    return options;
+  }
   if (options.xscreensaverTarget || options.inWindow) {
     options.commandLine.mode = RunMode::Preview;
     options.renderFiles.assign(switches.begin() + 1, switches.end());
@@ -306,6 +324,7 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
 std::string UsageText() {
   return "usage: tenukiro [/s | /p ID | /l ID] [FILE|FOLDER...]\n"
          "       tenukiro [-root | -window-id ID | --window] [FILE|FOLDER...]\n"
+         "       tenukiro --idle SECONDS [FILE|FOLDER...]\n"
          "       tenukiro [/c[:ID] | /a ID]\n"
          "       tenukiro --replay FILE\n"
          "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n"

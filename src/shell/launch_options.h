@@ -26,6 +26,7 @@ struct LaunchOptions {
   CommandLine commandLine;
   std::optional<PreviewTarget> xscreensaverTarget;  // -root or -window-id
   bool inWindow = false;                             // --window: the show in an ordinary window
+  std::optional<int> idleSeconds;                    // --idle SECONDS: the saver after that long idle
   std::string replayPath;                            // --replay FILE, or the record of --render
   std::string renderOutput;                          // --render OUT.png
   std::optional<std::pair<int, int>> renderSize;     // --size WxH: the client area
@@ -45,6 +46,9 @@ struct LaunchOptions {
 // and what it sets. Settings given with --set must be known, and number settings must
 // be given numbers. `xscreensaverWindow` is the value of $XSCREENSAVER_WINDOW, or null.
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow);
+
+// The longest wait --idle takes: a day.
+inline constexpr int kMaxIdleSeconds = 86400;
 
 // "WxH" with two decimal numbers of at most 9 digits; nothing when malformed.
 std::optional<std::pair<int, int>> ParseSizeText(const std::string& text);

@@ -73,10 +73,30 @@ int CSaverApp::Run(int argc, const char* const* argv, const char* xscreensaverWi
   if (options.action == LaunchOptions::Action::Render || options.action == LaunchOptions::Action::Frames) {
     return RunRenderCommand(options, profile, program_.directory, err);
   }
-  return Dispatch(options, profile);
+  return Dispatch(options, profile, err);
 }
 
-int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile) {
+std::vector<std::string> IdleShowArguments(const LaunchOptions& options) {
+  std::vector<std::string> arguments = {"/s"};
+  for (const auto& [name, value] : options.settingOverrides) {
+    arguments.push_back("--set");
+    arguments.push_back(name + "=" + value);
+  }
+  if (options.seed) {
+    arguments.push_back("--seed");
+    arguments.push_back(std::to_string(*options.seed));
+  }
+  // After the switch every argument names records, whatever it looks like.
+  arguments.insert(arguments.end(), options.renderFiles.begin(), options.renderFiles.end());
+  return arguments;
+}
+
+int CSaverApp::Dispatch(const LaunchOptions& options, Profile& profile, std::ostream& err) {
+  if (options.idleSeconds) {
+    if (auto status = platform_.RunIdleWatcher(*options.idleSeconds, IdleShowArguments(options))) return *status;
+    err << "tenukiro: '--idle' is not available on this system\n";
+    return 2;
+  }
   if (options.inWindow) return platform_.RunInWindow(profile);
   switch (options.commandLine.mode) {
     case RunMode::Configure:

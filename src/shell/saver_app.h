@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/profile.h"
 #include "shell/launch_options.h"
@@ -26,6 +27,14 @@ class SaverPlatform {
   virtual int RunPreview(Profile& profile, const PreviewTarget& target) = 0;
   virtual int RunScreenSaver(Profile& profile) = 0;
   virtual int RunInWindow(Profile& profile) = 0;
+  // Stays in the session and runs the saver, as `tenukiro` with `showArguments`, each time the
+  // session has been idle for `seconds`, until the session ends. Where there is no way to tell,
+  // nothing runs and the status is nothing.
+  virtual std::optional<int> RunIdleWatcher(int seconds, const std::vector<std::string>& showArguments) {
+    static_cast<void>(seconds);
+    static_cast<void>(showArguments);
+    return std::nullopt;
+  }
   // The system's screen-saver password change, owned by `window`. Where the system's screen
   // locker owns the password there is nothing to do.
   virtual int RunChangePassword(int64_t window) {
@@ -51,12 +60,15 @@ class CSaverApp {
 
  private:
   void DetectLanguage();
-  int Dispatch(const LaunchOptions& options, Profile& profile);
+  int Dispatch(const LaunchOptions& options, Profile& profile, std::ostream& err);
 
   SaverPlatform& platform_;
   ProgramLocation program_;
   std::string helpFilePath_;
 };
+
+// The arguments of the saver an idle watcher runs: "/s" with the same settings, seed and records.
+std::vector<std::string> IdleShowArguments(const LaunchOptions& options);
 
 // The help page of the current language in the program's folder.
 std::string HelpFilePathFor(const std::string& programDirectory, bool french);

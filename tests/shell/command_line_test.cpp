@@ -192,6 +192,34 @@ TEST(LaunchOptions, WindowIds) {
   EXPECT_EQ(ParseWindowId("999999999999999999999999"), std::nullopt);
 }
 
+TEST(LaunchOptions, IdleTakesSecondsAndRecords) {
+  LaunchOptions o = Parse({"--idle", "300", "a.sgf", "games"});
+  ASSERT_EQ(o.action, LaunchOptions::Action::Run) << o.error;
+  EXPECT_EQ(o.idleSeconds, 300);
+  EXPECT_EQ(o.renderFiles, (std::vector<std::string>{"a.sgf", "games"}));
+  EXPECT_EQ(Parse({"--idle", "86400"}).idleSeconds, 86400);
+  for (const char* bad : {"0", "-3", "86401", "3s", "", "1e3", "99999999999999999999"}) {
+    o = Parse({"--idle", bad});
+    EXPECT_EQ(o.action, LaunchOptions::Action::Error) << bad;
+    EXPECT_NE(o.error.find("'--idle' needs a number of seconds from 1 to 86400, not '" + std::string(bad) + "'"),
+              std::string::npos) << o.error;
+  }
+  o = Parse({"--idle"});
+  EXPECT_EQ(o.action, LaunchOptions::Action::Error);
+  EXPECT_NE(o.error.find("'--idle' needs a number of seconds"), std::string::npos) << o.error;
+  for (auto args : {std::vector<const char*>{"--idle", "5", "--window"}, {"-root", "--idle", "5"}}) {
+    EXPECT_EQ(Parse(args).action, LaunchOptions::Action::Error);
+  }
+}
+
+TEST(LaunchOptions, TheIdleWatchersSaverKeepsSettingsSeedAndRecords) {
+  EXPECT_EQ(IdleShowArguments(Parse({"--idle", "9"})), (std::vector<std::string>{"/s"}));
+  EXPECT_EQ(IdleShowArguments(Parse({"--set", "StoneRadius=20", "--idle", "9", "--seed", "7", "x.sgf", "--set",
+                                     "PasswordDelay=3", "dir"})),
+            (std::vector<std::string>{"/s", "--set", "StoneRadius=20", "--set", "PasswordDelay=3", "--seed", "7",
+                                      "x.sgf", "dir"}));
+}
+
 TEST(SettingNames, KnownValueNames) {
   for (const char* name : {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue",
                            "NumOfFile", "File0", "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage",
@@ -237,6 +265,13 @@ class FakePlatform : public SaverPlatform {
     ran = "window";
     return 0;
   }
+  std::optional<int> RunIdleWatcher(int seconds, const std::vector<std::string>& arguments) override {
+    if (!watchesIdle) return std::nullopt;
+    ran = "idle " + std::to_string(seconds);
+    for (const std::string& argument : arguments) ran += " " + argument;
+    return 0;
+  }
+  bool watchesIdle = true;
   std::string opened;
 };
 
@@ -265,7 +300,8 @@ TEST(SaverApp, DispatchesOnTheRunMode) {
                         Case{{"/c:0"}, "configure 0"}, Case{{"/c:55"}, "configure 55"}, Case{{"/s"}, "saver"},
                         Case{{"/S", "1234"}, "saver"}, Case{{"/p", "1234"}, "preview 1234"},
                         Case{{"/p"}, ""}, Case{{"/a", "1"}, ""}, Case{{"-root"}, "preview root"},
-                        Case{{"-window-id", "0x10"}, "preview 16"}, Case{{"--window"}, "window"}}) {
+                        Case{{"-window-id", "0x10"}, "preview 16"}, Case{{"--window"}, "window"},
+                        Case{{"--idle", "60", "g.sgf"}, "idle 60 /s g.sgf"}}) {
     const RunResult r = RunApp(c.args);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.ran, c.ran);

@@ -8,7 +8,7 @@ PREFIX="$WORK/prefix"
 install_into "$PREFIX"
 
 for file in bin/tenukiro share/tenukiro/Tenukiro.sgf share/tenukiro/Tenukeng.html share/tenukiro/Tenukfra.html \
-  share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
+  share/man/man6/tenukiro.6.gz share/applications/tenukiro.desktop share/tenukiro/tenukiro-idle.desktop share/icons/hicolor/256x256/apps/tenukiro.png \
   libexec/xscreensaver/tenukiro share/xscreensaver/config/tenukiro.xml lib/tenukiro/tenukiro_spheres.so \
   share/applications/screensavers/tenukiro.desktop; do
   [ -f "$PREFIX/$file" ] || fail "$file was not installed"
@@ -56,6 +56,8 @@ for section in NAME SYNOPSIS MODES OPTIONS SETTINGS 'SGF PROPERTIES' FILES ENVIR
 done
 
 desktop-file-validate "$PREFIX/share/applications/tenukiro.desktop" || fail "the desktop entry is not valid"
+desktop-file-validate "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the idle watcher's autostart entry is not valid"
+grep -qx 'Exec=tenukiro --idle 600' "$PREFIX/share/tenukiro/tenukiro-idle.desktop" || fail "the autostart entry starts no idle watcher"
 grep -qx 'Exec=tenukiro' "$PREFIX/share/applications/tenukiro.desktop" || fail "the desktop entry opens no dialog"
 # MATE's and Xfce's screen savers run the hack that their entry names, on the whole screen.
 SAVER_ENTRY="$PREFIX/share/applications/screensavers/tenukiro.desktop"

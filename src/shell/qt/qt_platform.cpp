@@ -13,6 +13,9 @@
 #include "shell/qt/show_widget.h"
 #include "shell/qt/x11_active_window.h"
 #include "shell/qt/x11_preview.h"
+#include "shell/idle/idle_watcher.h"
+#include "shell/wayland/display_platform.h"
+#include "shell/wayland/wayland_show.h"
 #include "sphere/process_sphere_renderer.h"
 
 namespace tenukiro {
@@ -55,6 +58,10 @@ int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
 }
 
 int QtPlatform::RunScreenSaver(Profile& profile) {
+  // On a Wayland session the show needs no Qt at all.
+  if (SessionDisplayPlatform() == DisplayPlatform::Wayland) {
+    return RunWaylandShow(profile, WaylandShowKind::Saver, programDirectory_, ProcessSphereRenderer());
+  }
   QApplication& app = Application();
   SaverScreens screens(profile, programDirectory_, ProcessSphereRenderer());
   screens.Start();
@@ -62,10 +69,17 @@ int QtPlatform::RunScreenSaver(Profile& profile) {
 }
 
 int QtPlatform::RunInWindow(Profile& profile) {
+  if (SessionDisplayPlatform() == DisplayPlatform::Wayland) {
+    return RunWaylandShow(profile, WaylandShowKind::Window, programDirectory_, ProcessSphereRenderer());
+  }
   QApplication& app = Application();
   ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, ProcessSphereRenderer());
   window.Start();
   return app.exec();
+}
+
+std::optional<int> QtPlatform::RunIdleWatcher(int seconds, const std::vector<std::string>& showArguments) {
+  return tenukiro::RunIdleWatcher(seconds, showArguments);
 }
 
 }  // namespace tenukiro

@@ -22,6 +22,7 @@ class QtPlatform : public SaverPlatform {
   int RunPreview(Profile& profile, const PreviewTarget& target) override;
   int RunScreenSaver(Profile& profile) override;
   int RunInWindow(Profile& profile) override;
+  std::optional<int> RunIdleWatcher(int seconds, const std::vector<std::string>& showArguments) override;
 
  private:
   QApplication& Application();

@@ -1,0 +1,90 @@
+#include "shell/idle/x11_idle.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <iostream>
+
+#include "shell/idle/idle_cycle.h"
+#include "shell/idle/show_process.h"
+#include "shell/wayland/wayland_loop.h"
+
+// Xlib defines macros such as None and Status; it comes after our own headers.
+#include <X11/Xlib.h>
+#include <X11/extensions/scrnsaver.h>
+
+namespace tenukiro {
+namespace {
+
+// Xlib's handler of a lost connection must not return: it ends the watcher, and the show
+// with it (the show has lost its display too).
+ShowProcess* runningShow = nullptr;
+
+int OnConnectionLost(Display*) {
+  if (runningShow) runningShow->Stop();
+  _exit(0);
+}
+
+}  // namespace
+
+int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments) {
+  const TerminationSignals signals;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    std::cerr << "tenukiro: cannot open the X display\n";
+    return 1;
+  }
+  int eventBase = 0, errorBase = 0;
+  if (!XScreenSaverQueryExtension(display, &eventBase, &errorBase)) {
+    std::cerr << "tenukiro: the X server has no MIT-SCREEN-SAVER extension to tell the idle time\n";
+    XCloseDisplay(display);
+    return 1;
+  }
+  XScreenSaverInfo* info = XScreenSaverAllocInfo();
+  IdleCycle cycle;
+  ShowProcess show;
+  runningShow = &show;
+  XSetIOErrorHandler(OnConnectionLost);
+  const int timeoutMs = seconds * 1000;
+  bool terminated = false;
+  while (!terminated) {
+    int wait = -1;  // while a show runs, only its end or a signal wakes the watcher
+    if (!show.Running()) {
+      XScreenSaverQueryInfo(display, DefaultRootWindow(display), info);
+      if (info->idle >= static_cast<unsigned long>(timeoutMs)) {
+        if (cycle.Idled() && !show.Start(showArguments, signals.PreviousMask())) {
+          std::cerr << "tenukiro: cannot start the saver\n";
+          cycle.ShowEnded();
+        }
+      } else {
+        cycle.Resumed();
+      }
+      if (!show.Running()) wait = MsUntilIdleCheck(info->idle, timeoutMs);
+    }
+    pollfd fds[3] = {{ConnectionNumber(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}, {show.EndFd(), POLLIN, 0}};
+    const int count = poll(fds, show.Running() ? 3 : 2, wait);
+    if (count <= 0) continue;
+    // Events are of no interest, but reading them notices a closed connection.
+    if (fds[0].revents) {
+      while (XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+      }
+    }
+    if (fds[1].revents) {
+      signals.Take();
+      terminated = true;
+    }
+    if (show.Running() && fds[2].revents) {
+      show.Reap();
+      cycle.ShowEnded();
+    }
+  }
+  show.Stop();
+  runningShow = nullptr;
+  XFree(info);
+  XCloseDisplay(display);
+  return 0;
+}
+
+}  // namespace tenukiro

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# --idle on an X11 session (MIT-SCREEN-SAVER's idle time): the saver after 2 s without input,
+# ended by a key, back 2 s later; SIGTERM ends the watcher with 0 and its saver with it.
+source "$(dirname "$0")/common.bash"
+start_xvfb 640x480
+unset WAYLAND_DISPLAY
+saver_pids() { pgrep -f -x "tenukiro /s --set PasswordDelay=100" || true; }
+started=$(date +%s%N)
+"$TENUKIRO" --idle 2 --set PasswordDelay=100 2>"$WORK/app.log" &
+APP_PID=$!
+for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
+[ -n "$(saver_pids)" ] || fail "no saver within 10 s: $(cat "$WORK/app.log")"
+waited=$(( ($(date +%s%N) - started) / 1000000 ))
+[ "$waited" -ge 1900 ] || fail "the saver came after $waited ms, before 2 s of idle time"
+wait_for_window Tenukiro
+sleep 1
+xdotool key space
+for _ in $(seq 50); do [ -z "$(saver_pids)" ] && break; sleep 0.1; done
+[ -z "$(saver_pids)" ] || fail "a key did not end the saver"
+ended=$(date +%s%N)
+for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
+[ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"
+again=$(( ($(date +%s%N) - ended) / 1000000 ))
+[ "$again" -ge 1500 ] || fail "the saver came back after $again ms"
+saver=$(saver_pids)
+kill -TERM "$APP_PID"
+status=0
+wait "$APP_PID" || status=$?
+APP_PID=
+[ "$status" -eq 0 ] || fail "SIGTERM: status $status"
+for _ in $(seq 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$saver" 2>/dev/null && fail "the watcher left its saver running"
+echo "x11 idle watcher: ok"

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# --idle 3 on a Wayland session: after 3 s without input the saver shows, a key ends it, and it
+# shows again 3 s later; the watcher sleeps meanwhile and ends with 0 on SIGTERM, ending a show.
+# sway 1.7 tells idle time through KDE's idle protocol (a session without input devices is idle).
+source "$(dirname "$0")/../common.bash"
+source "$(dirname "$0")/sway.bash"
+start_sway
+status=0
+"$TENUKIRO" --idle 0 2>"$WORK/err.log" || status=$?
+[ "$status" -eq 2 ] || fail "--idle 0: status $status"
+grep -q "'--idle' needs a number of seconds" "$WORK/err.log" || fail "--idle 0: $(cat "$WORK/err.log")"
+
+saver_pids() { pgrep -f -x "tenukiro /s --set PasswordDelay=100" || true; }
+started=$(date +%s%N)
+"$TENUKIRO" --idle 3 --set PasswordDelay=100 2>"$WORK/app.log" &
+APP_PID=$!
+for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
+[ -n "$(saver_pids)" ] || fail "no saver within 10 s: $(cat "$WORK/app.log")"
+waited=$(( ($(date +%s%N) - started) / 1000000 ))
+[ "$waited" -ge 2900 ] || fail "the saver came after $waited ms, before 3 s of idle time"
+wait_for_board 0 || fail "the saver shows no board"
+
+# While the show runs the watcher sleeps: its processor time stays where it was.
+ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+before=$(ticks)
+sleep 2
+[ $(( $(ticks) - before )) -le 2 ] || fail "the watcher used processor time while it waited"
+
+first=$(saver_pids)
+press_until_ends space "$first" || fail "a key did not end the saver"
+ended=$(date +%s%N)
+for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
+[ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"
+again=$(( ($(date +%s%N) - ended) / 1000000 ))
+[ "$again" -ge 2500 ] || fail "the saver came back after $again ms"
+[ "$(saver_pids)" != "$first" ] || fail "the same saver is still running"
+
+second=$(saver_pids)
+kill -TERM "$APP_PID"
+status=0
+wait "$APP_PID" || status=$?
+APP_PID=
+[ "$status" -eq 0 ] || fail "SIGTERM: status $status"
+for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the watcher left its saver running"
+echo "wayland idle watcher: ok"
