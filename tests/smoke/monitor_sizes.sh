@@ -11,11 +11,21 @@ WINDOW_TOOL=${TENUKIRO_X11_WINDOW:?set TENUKIRO_X11_WINDOW to the x11_window pro
 board_in() {
   local geometry=$1 mode=$2 width height x y id window_pid size=""
   read -r width height x y <<<"$(tr 'x+' '  ' <<<"$geometry")"
-  "$WINDOW_TOOL" "$width" "$height" "$x" "$y" >"$WORK/window.id" &
-  window_pid=$!
-  for _ in $(seq 400); do [ -s "$WORK/window.id" ] && break; sleep 0.05; done
+  # A connection the server drops as the machine is loaded ends the window's program: it is made again.
+  for _ in 1 2 3; do
+    rm -f "$WORK/window.id"
+    "$WINDOW_TOOL" "$width" "$height" "$x" "$y" >"$WORK/window.id" 2>"$WORK/window.err" &
+    window_pid=$!
+    for _ in $(seq 400); do
+      [ -s "$WORK/window.id" ] && break
+      kill -0 "$window_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    [ -s "$WORK/window.id" ] && break
+    wait "$window_pid" 2>/dev/null || true
+  done
   id=$(cat "$WORK/window.id")
-  [ -n "$id" ] || fail "no window for $geometry"
+  [ -n "$id" ] || fail "no window for $geometry: $(cat "$WORK/window.err")"
   if [ "$mode" = root ]; then
     XSCREENSAVER_WINDOW=$id "$TENUKIRO" --root --set GridPosition=0 >"$WORK/app.log" 2>&1 &
   else
