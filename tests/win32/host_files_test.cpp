@@ -15,7 +15,7 @@
 #include "base/win32/wide_text.h"
 #include "config/win32/colours_page_win32.h"
 #include "shell/win32/monitor_areas.h"
-#include "shell/win32/display_scale.h"
+#include "config/win32/display_scale.h"
 
 namespace {
 

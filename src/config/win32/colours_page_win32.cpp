@@ -7,7 +7,7 @@
 #include "base/data_files.h"
 #include "config/win32/config_resource.h"
 #include "config/win32/win32_text.h"
-#include "shell/win32/display_scale.h"
+#include "config/win32/display_scale.h"
 
 namespace tenukiro {
 

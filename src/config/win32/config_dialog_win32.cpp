@@ -243,8 +243,8 @@ void ConfigDialogWin32::FitPagesAndPreview() {
                  SWP_NOACTIVATE);
   }
   RECT frame;
-  if (preview_.Handle() != nullptr && GetClientRect(Item(IDC_PREVIEW_FRAME), &frame)) {
-    SetWindowPos(preview_.Handle(), nullptr, 0, 0, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (preview_ && preview_->Handle() != nullptr && GetClientRect(Item(IDC_PREVIEW_FRAME), &frame)) {
+    SetWindowPos(preview_->Handle(), nullptr, 0, 0, frame.right, frame.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

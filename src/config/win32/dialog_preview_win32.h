@@ -20,6 +20,8 @@ class DialogPreviewWin32 {
   // Makes the window over `parent`'s client area; false when the system refuses it.
   virtual bool Create(HWND parent) = 0;
   virtual CShowWnd& Show() = 0;
+  // The child window once made, else null.
+  virtual HWND Handle() const = 0;
 };
 
 using DialogPreviewFactory = std::function<std::unique_ptr<DialogPreviewWin32>(const Profile& profile)>;

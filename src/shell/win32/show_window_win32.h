@@ -37,7 +37,7 @@ class ShowWindowWin32 : public ShowHost, public DialogPreviewWin32 {
   // Makes the window (a child covering `parent`'s client area in preview mode); false when the
   // system refuses it.
   bool Create(HWND parent) override;
-  HWND Handle() const { return window_; }
+  HWND Handle() const override { return window_; }
   CShowWnd& Show() override { return *show_; }
 
   // The configuration dialog's previews.

@@ -1,4 +1,4 @@
-#include "shell/win32/display_scale.h"
+#include "config/win32/display_scale.h"
 
 namespace tenukiro {
 
