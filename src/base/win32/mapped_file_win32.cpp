@@ -2,15 +2,42 @@
 
 #include <windows.h>
 
+#include "base/win32/embedded_file.h"
 #include "base/win32/wide_text.h"
 
 namespace tenukiro {
+
+namespace {
+
+// A data file missing beside the program (the bundled record) is read from the copy the program
+// carries, placed in memory of its own so that the reader may rewrite it as it rewrites a file's.
+char* MapEmbeddedCopy(const std::string& path, std::size_t& size) {
+  const std::string_view bytes = EmbeddedCopyOf(path);
+  if (bytes.empty()) return nullptr;
+  HANDLE memory = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                     static_cast<DWORD>(bytes.size()), nullptr);
+  if (!memory) return nullptr;
+  void* view = MapViewOfFile(memory, FILE_MAP_WRITE, 0, 0, 0);
+  CloseHandle(memory);
+  if (!view) return nullptr;
+  bytes.copy(static_cast<char*>(view), bytes.size());
+  size = bytes.size();
+  return static_cast<char*>(view);
+}
+
+}  // namespace
 
 std::unique_ptr<MappedFile> MappedFile::Open(const std::string& path) {
   if (path.empty()) return nullptr;
   HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return nullptr;
+    std::size_t size = 0;
+    char* copy = MapEmbeddedCopy(path, size);
+    return copy ? std::unique_ptr<MappedFile>(new MappedFile(path, copy, size)) : nullptr;
+  }
   LARGE_INTEGER size{};
   const bool disk = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart >= 0;
   HANDLE mapping = nullptr;
