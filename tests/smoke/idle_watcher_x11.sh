@@ -4,7 +4,8 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb 640x480
 unset WAYLAND_DISPLAY
-saver_pids() { pgrep -f -x "tenukiro /s --set PasswordDelay=100" || true; }
+# Only our watcher's own saver: another test may be running a watcher of its own.
+saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
 started=$(date +%s%N)
 "$TENUKIRO" --idle 2 --set PasswordDelay=100 2>"$WORK/app.log" &
 APP_PID=$!

@@ -10,7 +10,8 @@ status=0
 [ "$status" -eq 2 ] || fail "--idle 0: status $status"
 grep -q "'--idle' needs a number of seconds" "$WORK/err.log" || fail "--idle 0: $(cat "$WORK/err.log")"
 
-saver_pids() { pgrep -f -x "tenukiro /s --set PasswordDelay=100" || true; }
+# Only our watcher's own saver: another test may be running a watcher of its own.
+saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
 started=$(date +%s%N)
 "$TENUKIRO" --idle 3 --set PasswordDelay=100 2>"$WORK/app.log" &
 APP_PID=$!
