@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "assistant/layout_text.h"
 #include "render/screen_text_font.h"
@@ -36,13 +37,16 @@ ShowSurroundings::ShowSurroundings(const SettingsRecord& settings, const BoardRe
                                    SphereImageRenderer* sphere)
     : settings_(settings), board_(board), gameInfo_(gameInfo), sphere_(sphere) {}
 
-void ShowSurroundings::Show(LoadedRecord* record, ShowTiming* timing) {
+void ShowSurroundings::Show(LoadedRecord* record) {
   record_ = record;
-  timing_ = timing;
+  continueComment_ = false;
+  written_ = WrittenPage{};
   previousBox_ = PointBox{};
   pageStart_ = nullptr;
   pageText_ = nullptr;
 }
+
+WrittenPage ShowSurroundings::TakeWrittenPage() { return std::exchange(written_, WrittenPage{}); }
 
 void ShowSurroundings::Prepare(const BoardLayout& layout) {
   const auto colour = [&](SettingId id) { return static_cast<Color>(settings_.Effective(id)); };
@@ -54,7 +58,7 @@ void ShowSurroundings::Prepare(const BoardLayout& layout) {
 }
 
 void ShowSurroundings::DrawFullFrame(Canvas& canvas) {
-  if (!record_ || !timing_) return;
+  if (!record_) return;
   if (settings_.On(Informations)) DrawInformation(canvas);
   if (settings_.On(Assistant)) {
     DrawAssistant(canvas, true);
@@ -64,13 +68,13 @@ void ShowSurroundings::DrawFullFrame(Canvas& canvas) {
 }
 
 void ShowSurroundings::RedrawChanged(Canvas& canvas, std::vector<Rect>& changed) {
-  if (!record_ || !timing_) return;
+  if (!record_) return;
   if (settings_.On(Informations) && gameInfo_.ChangedSinceSnapshot()) changed.push_back(DrawInformation(canvas));
   DrawNextPage(canvas, changed);
 }
 
 void ShowSurroundings::DrawNextPage(Canvas& canvas, std::vector<Rect>& changed) {
-  if (!record_ || !timing_) return;
+  if (!record_) return;
   if (settings_.On(Assistant)) {
     Recompose(canvas, changed);
   } else if (settings_.On(Comment)) {
@@ -96,7 +100,7 @@ Rect ShowSurroundings::DrawInformation(Canvas& canvas) const {
 
 void ShowSurroundings::RewindComment(bool fullFrame) {
   AnnotationState& position = record_->State();
-  if (timing_->state != ShowState::MorePages) {
+  if (!continueComment_) {
     position.commentCursor = position.commentText;
   } else if (fullFrame && pageStart_ && pageText_ == position.commentText) {
     // A repaint shows the page on screen again rather than skipping it.
@@ -130,7 +134,7 @@ void ShowSurroundings::DrawAssistant(Canvas& canvas, bool fullFrame) {
   if (HoldsText(position.commentCursor)) {
     const char* pose = NoPose(position.poseCode) ? kTalkingPose : position.poseCode;
     const int lines = assistant_.Draw(canvas, at, &position.commentCursor, pose, ASSISTANT_SPEECH);
-    HandBackBalloonPage(lines, HoldsText(position.commentCursor), position, *timing_);
+    written_ = WrittenPage{WrittenPage::Place::Balloon, lines, HoldsText(position.commentCursor)};
     return;
   }
   const SgfNode* node = record_->Collection().Cursor();
@@ -142,7 +146,7 @@ void ShowSurroundings::DrawAssistant(Canvas& canvas, bool fullFrame) {
   const int mode = posed && !said ? ASSISTANT_SILENT : ASSISTANT_ONOMATOPOEIA;
   assistant_.Draw(canvas, at, &said, posed ? position.poseCode : kSleepingPose, mode);
   position.commentCursor = nullptr;
-  HandBackBalloonPage(0, false, position, *timing_);
+  written_ = WrittenPage{WrittenPage::Place::Balloon, 0, false};
 }
 
 PointBox ShowSurroundings::VisiblePart(const PointBox& box, const Raster& picture) const {
@@ -214,7 +218,7 @@ Rect ShowSurroundings::DrawCommentBox(Canvas& canvas, bool fullFrame) {
     canvas.IntersectClipRect(box);
     const int written = LayoutText(canvas, &position.commentCursor, Inflate(box, fullFrame ? -1 : -2), TEXT_JUSTIFY);
     canvas.SetClip(saved);
-    HandBackBoxPage(written, HoldsText(position.commentCursor), position, *timing_);
+    written_ = WrittenPage{WrittenPage::Place::Box, written, HoldsText(position.commentCursor)};
   }
   return Intersect(box, canvas.raster().Bounds());
 }

@@ -4,7 +4,6 @@
 
 #include "assistant/assistant.h"
 #include "assistant/game_info.h"
-#include "assistant/page_timing.h"
 #include "render/board_renderer.h"
 #include "render/board_surroundings.h"
 #include "replay/loaded_record.h"
@@ -12,9 +11,18 @@
 
 namespace tenukiro {
 
+// A page of a comment written by the show's surroundings: where, its line count, and whether
+// the comment goes on after it.
+struct WrittenPage {
+  enum class Place { None, Balloon, Box };
+  Place place = Place::None;
+  int lines = 0;
+  bool textRemains = false;
+};
+
 // What the show draws around the board: the game information under it, and either the
 // assistant with its speech balloon to its left or, with the assistant hidden, the comment box
-// under the board. Each comment page it writes hands its line count back to the show's timing.
+// under the board. The show reads back each comment page it wrote, to time it.
 // On the redraws after a step the assistant's neighbourhood is composed off screen, board cells
 // first, and copied to the window in one piece.
 class ShowSurroundings : public BoardSurroundings {
@@ -23,8 +31,13 @@ class ShowSurroundings : public BoardSurroundings {
   ShowSurroundings(const SettingsRecord& settings, const BoardRenderer& board, CGameInfo& gameInfo,
                    SphereImageRenderer* sphere);
 
-  // The record on show and the timing its comment pages hand back to; null while there is none.
-  void Show(LoadedRecord* record, ShowTiming* timing);
+  // The record on show; null while there is none.
+  void Show(LoadedRecord* record);
+  // Whether the next page goes on where the page on screen ended (more pages wait) or starts
+  // the comment again.
+  void ContinueComment(bool more) { continueComment_ = more; }
+  // The page written since the last call, if any.
+  WrittenPage TakeWrittenPage();
 
   void Prepare(const BoardLayout& layout) override;
   void DrawFullFrame(Canvas& canvas) override;
@@ -40,7 +53,7 @@ class ShowSurroundings : public BoardSurroundings {
  private:
   // Where the next page starts: the comment's start, except while more pages wait.
   void RewindComment(bool fullFrame);
-  // The assistant step: picks pose, mode and text, draws, and hands the lines back.
+  // The assistant step: picks pose, mode and text, draws, and notes the page written.
   void DrawAssistant(Canvas& canvas, bool fullFrame);
   void Recompose(Canvas& canvas, std::vector<Rect>& changed);
   Rect DrawCommentBox(Canvas& canvas, bool fullFrame);
@@ -55,7 +68,8 @@ class ShowSurroundings : public BoardSurroundings {
   CGameInfo& gameInfo_;
   SphereImageRenderer* sphere_;
   LoadedRecord* record_ = nullptr;
-  ShowTiming* timing_ = nullptr;
+  bool continueComment_ = false;
+  WrittenPage written_;
   CAssistant assistant_;
   Raster offscreen_;
   PointBox previousBox_;

@@ -40,7 +40,7 @@ std::string CShowWnd::CurrentRecordPath() const {
 void CShowWnd::LoadCurrentRecord() {
   ReleaseRecord();
   record_ = std::make_unique<LoadedRecord>(CurrentRecordPath(), settings_, std::move(spareMemory_));
-  surroundings_.Show(record_.get(), &timing_);
+  surroundings_.Show(record_.get());
   timing_.state = ShowState::NextPosition;
   TakeGameInfo();
   TakeNodeTiming();
@@ -49,7 +49,7 @@ void CShowWnd::LoadCurrentRecord() {
 }
 
 void CShowWnd::ReleaseRecord() {
-  surroundings_.Show(nullptr, nullptr);
+  surroundings_.Show(nullptr);
   // The tree's memory waits for the next record: refilling its pages is cheaper than faulting in fresh ones.
   if (record_) spareMemory_ = LoadedRecord::Recycle(std::move(record_));
 }
@@ -154,7 +154,9 @@ void CShowWnd::StepNextPose() {
 void CShowWnd::StepMorePages() {
   Canvas canvas = SurfaceCanvas();
   std::vector<Rect> changed;
+  BeforeSurroundings();
   surroundings_.DrawNextPage(canvas, changed);
+  AfterSurroundings();
   for (const Rect& rect : changed) host_.Present(rect);
 }
 
@@ -280,13 +282,25 @@ void CShowWnd::ComputeLayout() {
 
 void CShowWnd::DrawFullFrame() {
   Canvas canvas = SurfaceCanvas();
+  BeforeSurroundings();
   board_.DrawFullFrame(canvas);
+  AfterSurroundings();
   PresentAll();
 }
 
 void CShowWnd::RedrawChanged() {
   Canvas canvas = SurfaceCanvas();
-  for (const Rect& changed : board_.RedrawChanged(canvas, Position())) host_.Present(changed);
+  BeforeSurroundings();
+  const std::vector<Rect> changed = board_.RedrawChanged(canvas, Position());
+  AfterSurroundings();
+  for (const Rect& rect : changed) host_.Present(rect);
+}
+
+void CShowWnd::BeforeSurroundings() { surroundings_.ContinueComment(timing_.state == ShowState::MorePages); }
+
+void CShowWnd::AfterSurroundings() {
+  const WrittenPage page = surroundings_.TakeWrittenPage();
+  if (record_) HandBackPage(page, record_->State(), timing_);
 }
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {

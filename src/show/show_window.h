@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "assistant/game_info.h"
-#include "assistant/page_timing.h"
 #include "assistant/show_surroundings.h"
 #include "render/board_renderer.h"
 #include "render/canvas.h"
@@ -15,6 +14,7 @@
 #include "settings/profile.h"
 #include "settings/settings_record.h"
 #include "show/file_list.h"
+#include "show/page_timing.h"
 #include "show/show_host.h"
 
 namespace tenukiro {
@@ -90,6 +90,10 @@ class CShowWnd {
   void DrawTransitionScreen();
   void DrawFullFrame();
   void RedrawChanged();
+  // Around every drawing of the surroundings: whether a comment's next page goes on, and the
+  // timing of the page written.
+  void BeforeSurroundings();
+  void AfterSurroundings();
   void ComputeLayout();
   void PresentAll();
   void RefreshDisplayGrid();

@@ -44,9 +44,8 @@ Raster RenderSnapshot(LoadedRecord& record, const SettingsRecord& settings, cons
   const TextEncoding encoding = TextEncoding::OfGame(record.Collection().CurrentRoot());
   CGameInfo gameInfo;
   gameInfo.SetInfo(record.State().gameInfo, encoding);
-  ShowTiming timing{ShowState::NextPosition, record.State().nextWait};
   ShowSurroundings surroundings(settings, renderer, gameInfo, sphere);
-  surroundings.Show(&record, &timing);
+  surroundings.Show(&record);
   renderer.SetSurroundings(&surroundings);
   LayoutInputs in;
   in.clientWidth = request.clientWidth;

@@ -26,7 +26,7 @@ class SurroundingsScene {
     for (const auto& [id, colour] : colours) settings_.SetRegistryValue(id, static_cast<int32_t>(colour));
     record_ = std::make_unique<LoadedRecord>(SgfText(sgf), settings_);
     board_.SetSurroundings(&surroundings_);
-    surroundings_.Show(record_.get(), &timing_);
+    surroundings_.Show(record_.get());
     gameInfo_.SetInfo(record_->State().gameInfo);
     board_.RefreshDisplayGrid(ShownPosition{record_->GetBoard(), record_->State(), record_->Annotations()});
     LayoutInputs in;
@@ -42,7 +42,6 @@ class SurroundingsScene {
   const CAssistant& Character() const { return surroundings_.Character(); }
   ShowSurroundings& Surroundings() { return surroundings_; }
   AnnotationState& Position() { return record_->State(); }
-  const ShowTiming& Timing() const { return timing_; }
   // The pixel on the body's lowest row, for a body that stands on legs or sits.
   Color BodyBottom(bool standing) const {
     const Rect area = Character().Area();
@@ -56,7 +55,6 @@ class SurroundingsScene {
   std::unique_ptr<LoadedRecord> record_;
   BoardRenderer board_{settings_};
   CGameInfo gameInfo_;
-  ShowTiming timing_;
   ShowSurroundings surroundings_{settings_, board_, gameInfo_, nullptr};
   Raster raster_;
 };
@@ -112,10 +110,18 @@ TEST(ShowSurroundings, TheAssistantOwnsThePointsItsAreaCovers) {
 }
 
 TEST(ShowSurroundings, TheBalloonsLinesReachTheTiming) {
-  SurroundingsScene scene("(;SZ[9]C[one two])");
-  // 1000 for the position, 1000 for the comment, 1000 for its one line.
-  EXPECT_EQ(scene.Timing().nextWait, 3000);
-  EXPECT_EQ(scene.Timing().state, ShowState::NextPosition);
+  // The wait these make, 3000, is checked in tests/show/assistant_show_test.cpp.
+  struct Case { const char* sgf; WrittenPage::Place place; int lines; };
+  for (const Case& c : {Case{"(;SZ[9]C[one two])", WrittenPage::Place::Balloon, 1},
+                        Case{"(;SZ[9])", WrittenPage::Place::Balloon, 0}}) {
+    SCOPED_TRACE(c.sgf);
+    SurroundingsScene scene(c.sgf);
+    const WrittenPage page = scene.Surroundings().TakeWrittenPage();
+    EXPECT_EQ(page.place, c.place);
+    EXPECT_EQ(page.lines, c.lines);
+    EXPECT_FALSE(page.textRemains);
+    EXPECT_EQ(scene.Surroundings().TakeWrittenPage().place, WrittenPage::Place::None) << "taken once";
+  }
 }
 
 }  // namespace

@@ -85,6 +85,15 @@ TEST_F(AssistantShowTest, ACommentHoldsItsPositionForBasePageAndLineTimes) {
   }
 }
 
+TEST_F(AssistantShowTest, TheBalloonsLinesReachTheTiming) {
+  profile_.WriteInt("SgfPriority", 1);
+  profile_.WriteInt("Assistant", 1);
+  auto show = MakeShow("(;SZ[9]C[one two])");
+  // 1000 for the position, 1000 for the comment, 1000 for its one line.
+  EXPECT_EQ(show->NextWait(), 3000);
+  EXPECT_EQ(show->State(), ShowState::NextPosition);
+}
+
 TEST_F(AssistantShowTest, PosesShareTheCommentsTimeAndTheLastTakesWhatIsLeft) {
   profile_.WriteInt("SgfPriority", 1);
   profile_.WriteInt("Assistant", 1);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "assistant/page_timing.h"
+#include "show/page_timing.h"
 
 namespace tenukiro {
 namespace {
@@ -52,6 +52,30 @@ TEST(PageTiming, TheCommentBoxSetsTheStateFromTheTextLeft) {
   HandBackBoxPage(0, false, p.position, p.show);
   EXPECT_EQ(p.show.state, ShowState::NextPosition);
   EXPECT_EQ(p.show.nextWait, 123);
+}
+
+TEST(PageTiming, ThreePagesGiveThreeWaitsAndTheRightStates) {
+  // Three pages of two lines each, the last one emptying the comment.
+  AnnotationState position;
+  position.nodeDuration = 2000;
+  position.commentLineTime = 300;
+  ShowTiming box{ShowState::NextPosition, 2000};
+  ShowTiming balloon = box;
+  const ShowState states[] = {ShowState::MorePages, ShowState::MorePages, ShowState::NextPosition};
+  for (int page = 0; page < 3; ++page) {
+    SCOPED_TRACE(page);
+    const bool textRemains = page < 2;
+    HandBackPage(WrittenPage{WrittenPage::Place::Box, 2, textRemains}, position, box);
+    HandBackPage(WrittenPage{WrittenPage::Place::Balloon, 2, textRemains}, position, balloon);
+    EXPECT_EQ(box.state, states[page]);
+    EXPECT_EQ(balloon.state, states[page]);
+    EXPECT_EQ(box.nextWait, 2600);
+    EXPECT_EQ(balloon.nextWait, 2600);
+  }
+  ShowTiming none = box;
+  HandBackPage(WrittenPage{}, position, none);
+  EXPECT_EQ(none.state, box.state) << "a drawing that wrote no page";
+  EXPECT_EQ(none.nextWait, box.nextWait);
 }
 
 }  // namespace

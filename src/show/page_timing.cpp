@@ -1,4 +1,4 @@
-#include "assistant/page_timing.h"
+#include "show/page_timing.h"
 
 #include <algorithm>
 
@@ -44,6 +44,19 @@ void HandBackBalloonPage(int lines, bool textRemains, AnnotationState& position,
 void HandBackBoxPage(int lines, bool textRemains, const AnnotationState& position, ShowTiming& show) {
   show.state = textRemains ? ShowState::MorePages : ShowState::NextPosition;
   if (lines > 0) show.nextWait = PageTime(lines, position);
+}
+
+void HandBackPage(const WrittenPage& page, AnnotationState& position, ShowTiming& show) {
+  switch (page.place) {
+    case WrittenPage::Place::Balloon:
+      HandBackBalloonPage(page.lines, page.textRemains, position, show);
+      break;
+    case WrittenPage::Place::Box:
+      HandBackBoxPage(page.lines, page.textRemains, position, show);
+      break;
+    case WrittenPage::Place::None:
+      break;
+  }
 }
 
 }  // namespace tenukiro

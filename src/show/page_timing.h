@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
+#include "assistant/show_surroundings.h"
 #include "replay/annotation_state.h"
 
 namespace tenukiro {
 
-// The show's state and the wait before its next step: what a drawn page of a comment hands its
-// line count back to.
+// The show's state and the wait before its next step.
 struct ShowTiming {
   ShowState state = ShowState::NextPosition;
   int32_t nextWait = 0;
@@ -21,5 +21,8 @@ void HandBackBalloonPage(int lines, bool textRemains, AnnotationState& position,
 // After the comment box under the board wrote a page: more pages while text remains, and a page
 // of n lines waits T = base + n x line time.
 void HandBackBoxPage(int lines, bool textRemains, const AnnotationState& position, ShowTiming& show);
+
+// The page the surroundings last wrote, balloon or box; a drawing that wrote none leaves both.
+void HandBackPage(const WrittenPage& page, AnnotationState& position, ShowTiming& show);
 
 }  // namespace tenukiro
