@@ -19,10 +19,6 @@ struct ViewRectangle {
   friend bool operator==(const ViewRectangle&, const ViewRectangle&) = default;
 };
 
-// The show's states while a record plays.
-enum class ShowState : int { NextPosition = 1, NextPose = 2, MorePages = 3, EndWait = 4, Transition = 5,
-                             AfterTransition = 6 };
-
 // A label of up to four characters on a point.
 struct PointLabel {
   uint8_t length = 0;
@@ -46,30 +42,19 @@ struct GameInfoTexts {
 inline constexpr char kNoPose[] = "FFFFFFFFFF";
 inline constexpr size_t kPoseLength = sizeof kNoPose - 1;
 
-// What the annotation steps make of the node last applied, for the renderer, the
-// assistant and the show's timing. Times are in milliseconds.
+// What the position on show looks like beyond its stones, for the renderer and the assistant:
+// the annotation steps write it for each node, the show's pose steps and the comment's pages
+// move on within it.
 struct AnnotationState {
-  int32_t nodeDuration = 0;
-  int32_t commentLineTime = 0;
-  int32_t nextWait = 0;
-  // Time already spent on the position's earlier poses while its comment is shown.
-  int32_t elapsed = 0;
-
   // The node's comment and where its next page starts; null without a comment. Writing a page
   // turns the line feeds it meets into carriage returns in the record's text.
   char* commentText = nullptr;
   char* commentCursor = nullptr;
 
+  // The assistant's pose on screen and its offset.
   char poseCode[kPoseLength + 1] = "FFFFFFFFFF";
   int32_t assistantDx = 0;
   int32_t assistantDy = 0;
-
-  // The node's XA values, stepped through one per timer tick.
-  int xaCount = 0;
-  const SgfValue* firstXa = nullptr;
-  const SgfValue* currentXa = nullptr;
-  bool explicitDuration = false;
-  ShowState showState = ShowState::NextPosition;
 
   bool lastMoveMarkSuppressed = false;
 

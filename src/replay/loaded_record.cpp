@@ -14,8 +14,7 @@ LoadedRecord::LoadedRecord(SgfText text, SettingsRecord& settings, SgfArena memo
       annotations_(collection_, board_, settings, state_) {
   if (text_.IsGone()) text_ = SgfText(kEmptyGameText);
   BeginParse(collection_, text_);
-  state_.showState = ShowState::NextPosition;
-  annotations_.ApplyNode(collection_.CurrentRoot());
+  request_ = annotations_.ApplyNode(collection_.CurrentRoot());
 }
 
 SgfArena LoadedRecord::Recycle(std::unique_ptr<LoadedRecord> record) {
@@ -36,15 +35,19 @@ LoadedRecord::Step LoadedRecord::NextStep() {
 void LoadedRecord::ApplyStep(const Step& step) {
   switch (step.kind) {
     case StepKind::FirstChild:
-      annotations_.ApplyNode(step.node);
+      request_ = annotations_.ApplyNode(step.node);
       break;
     case StepKind::NewGame:
     case StepKind::Jump:
-      annotations_.ReplayToNode(step.node);
+      ReplayToNode(step.node);
       break;
     case StepKind::End:
       break;
   }
+}
+
+void LoadedRecord::ReplayToNode(const SgfNode* node) {
+  if (collection_.CurrentRoot()) request_ = annotations_.ReplayToNode(node);
 }
 
 }  // namespace tenukiro

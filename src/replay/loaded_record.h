@@ -5,6 +5,7 @@
 
 #include "replay/annotation_state.h"
 #include "replay/board.h"
+#include "replay/node_request.h"
 #include "replay/position_annotations.h"
 #include "settings/settings_record.h"
 #include "sgf/game_context.h"
@@ -14,8 +15,8 @@
 namespace tenukiro {
 
 // One record being played: its text (parsed lazily), the tree read so far, the
-// board, and what the annotation steps made of the node last applied. Everything
-// lives from the load to the next one.
+// board, what the annotation steps made of the node last applied and what that node
+// asks of the show. Everything lives from the load to the next one.
 class LoadedRecord {
  public:
   // How the show reaches the next node in show order.
@@ -49,6 +50,10 @@ class LoadedRecord {
   Step NextStep();
   // Applies a step found by NextStep.
   void ApplyStep(const Step& step);
+  // Re-applies the record from its root down to `node`.
+  void ReplayToNode(const SgfNode* node);
+  // What the node last applied asks for: its times and poses.
+  const NodeRequest& Request() const { return request_; }
 
   SgfCollection& Collection() { return collection_; }
   const SgfCollection& Collection() const { return collection_; }
@@ -67,6 +72,7 @@ class LoadedRecord {
   Board board_;
   AnnotationState state_;
   PositionAnnotations annotations_;
+  NodeRequest request_;
 };
 
 }  // namespace tenukiro

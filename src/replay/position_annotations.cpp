@@ -16,39 +16,37 @@ const SgfProperty* PropertyWithValues(const SgfNode& node, PropertyId id) {
 
 int32_t ClampTime(int64_t value, int32_t low) { return static_cast<int32_t>(std::clamp<int64_t>(value, low, 1000000)); }
 
-int32_t ClampToInt(int64_t value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 }  // namespace
-
-bool HoldsPose(const char* text) { return text && std::strlen(text) >= kPoseLength; }
 
 bool PositionAnnotations::OnBoard(int column, int row) const {
   return column >= 1 && row >= 1 && column < board_.ColumnsPlus1() && row < board_.RowsPlus1();
 }
 
-void PositionAnnotations::ApplyNode(SgfNode* node) {
-  if (!node) return;
+NodeRequest PositionAnnotations::ApplyNode(SgfNode* node) {
+  if (!node) return {};
   collection_.SetCursor(node);
   if (node == collection_.CurrentRoot()) PrepareGameRoot(node);
-  ApplyTiming(*node);
-  ApplyAssistantScript(*node);
+  NodeRequest request;
+  request.times = ApplyTiming(*node);
+  request.poses = ApplyAssistantScript(*node);
   ApplySetup(*node);
   ApplyMove(*node);
   ApplyView(*node);
   ApplyMarks(*node);
   ApplyMoveNumber(*node);
   ApplyComment(*node);
+  return request;
 }
 
-void PositionAnnotations::ReplayToNode(const SgfNode* target) {
+NodeRequest PositionAnnotations::ReplayToNode(const SgfNode* target) {
+  NodeRequest request;
   SgfNode* node = collection_.CurrentRoot();
   while (node) {
-    ApplyNode(node);
-    if (node == target || !target) return;
+    request = ApplyNode(node);
+    if (node == target || !target) break;
     node = SgfCollection::NextInLine(node);
   }
+  return request;
 }
 
 std::vector<std::string_view> RecordOptionValues(const SgfNode& root) {
@@ -77,7 +75,7 @@ void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
   ComputeViewRectangle();
 }
 
-void PositionAnnotations::ApplyTiming(const SgfNode& node) {
+NodeTimes PositionAnnotations::ApplyTiming(const SgfNode& node) const {
   int32_t duration = settings_.Effective(node.FirstChild() ? CommonPositionTime : FinalPositionTime);
   int32_t page = settings_.Effective(CommentPageTime);
   int32_t line = settings_.Effective(CommentLineTime);
@@ -92,63 +90,21 @@ void PositionAnnotations::ApplyTiming(const SgfNode& node) {
     }
   }
   if (settings_.On(Comment) && node.FindProperty(PROP_C)) duration += page;
-  state_.nodeDuration = duration;
-  state_.commentLineTime = line;
-  state_.nextWait = duration;
-  state_.elapsed = 0;
+  return NodeTimes{duration, line};
 }
 
-void PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
-  state_.xaCount = 0;
-  state_.explicitDuration = false;
-  if (!settings_.On(Assistant)) return;
+NodePoses PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
+  NodePoses poses;
+  if (!settings_.On(Assistant)) return poses;
+  poses.read = true;
   const SgfProperty* xa = settings_.On(SgfPriority) ? PropertyWithValues(node, PROP_XA) : nullptr;
-  if (!xa) {
-    ResetScriptValue();
-    state_.firstXa = nullptr;
-    state_.currentXa = nullptr;
-    state_.showState = ShowState::NextPosition;
-    return;
+  if (xa) {
+    poses.count = static_cast<int>(std::min<size_t>(xa->ValueCount(), INT32_MAX));
+    poses.first = xa->FirstValue();
+    poses.pose = ReadScriptValue(poses.first->Text());
   }
-  state_.xaCount = static_cast<int>(std::min<size_t>(xa->ValueCount(), INT32_MAX));
-  state_.firstXa = xa->FirstValue();
-  const char* text = state_.firstXa->Text();
-  if (HoldsPose(text)) {
-    ReadScriptValue(text);
-  } else {
-    ResetScriptValue();
-  }
-  state_.currentXa = state_.firstXa->Next();
-  state_.showState = state_.xaCount == 1 ? ShowState::NextPosition : ShowState::NextPose;
-}
-
-void PositionAnnotations::ReadScriptValue(const char* text) {
-  state_.explicitDuration = false;
-  const size_t length = std::strlen(text);
-  for (size_t i = 0; i < kPoseLength; ++i) state_.poseCode[i] = i < length ? text[i] : 'F';
-  state_.poseCode[kPoseLength] = '\0';
-  const char* colon = std::strchr(text, ':');
-  if (!colon) {
-    state_.assistantDx = 0;
-    state_.assistantDy = 0;
-    return;
-  }
-  int64_t fields[3] = {};
-  const int read = ScanColonNumbers(colon + 1, 3, fields);
-  if (read <= 0 || fields[0] <= 0) {
-    state_.nextWait = state_.nodeDuration / std::max(state_.xaCount, 1);
-  } else {
-    state_.nextWait = ClampToInt(fields[0]);
-    state_.explicitDuration = true;
-  }
-  state_.assistantDx = read == 3 ? ClampToInt(fields[1]) : 0;
-  state_.assistantDy = read == 3 ? ClampToInt(fields[2]) : 0;
-}
-
-void PositionAnnotations::ResetScriptValue() {
-  std::memcpy(state_.poseCode, kNoPose, sizeof state_.poseCode);
-  state_.assistantDx = 0;
-  state_.assistantDy = 0;
+  ShowPose(state_, poses.pose);
+  return poses;
 }
 
 void PositionAnnotations::ApplySetup(const SgfNode& node) {

@@ -5,14 +5,11 @@
 
 #include "replay/annotation_state.h"
 #include "replay/board.h"
+#include "replay/node_request.h"
 #include "settings/settings_record.h"
 #include "sgf/sgf_collection.h"
 
 namespace tenukiro {
-
-// Whether an XA value starts with a whole pose: ten characters; a shorter value keeps the
-// default pose.
-bool HoldsPose(const char* text);
 
 // The texts of a game root's OP values, in order (none without OP).
 std::vector<std::string_view> RecordOptionValues(const SgfNode& root);
@@ -21,34 +18,32 @@ std::vector<std::string_view> RecordOptionValues(const SgfNode& root);
 // timing, assistant poses, setup stones, the move, the view, marks and labels,
 // move numbering and the comment, always in that order (ApplyNode). A game root
 // first resets the board and takes the record's own options and game information.
+// What the node asks of the show's time (its times and poses) is handed back, not kept.
 class PositionAnnotations {
  public:
   PositionAnnotations(SgfCollection& collection, Board& board, SettingsRecord& settings, AnnotationState& state)
       : collection_(collection), board_(board), settings_(settings), state_(state) {}
 
   // Applies the node: it becomes the cursor; a current root gets the game
-  // preparation first.
-  void ApplyNode(SgfNode* node);
+  // preparation first. Returns what the node asks for (nothing for a null node).
+  NodeRequest ApplyNode(SgfNode* node);
 
   // Applies every node of the selected line from the current root down to
   // `target` (just the root when target is null; the walk ends early when the
-  // line ends without reaching it).
-  void ReplayToNode(const SgfNode* target);
+  // line ends without reaching it). Returns what the last node applied asks for.
+  NodeRequest ReplayToNode(const SgfNode* target);
 
   // The steps, in the order ApplyNode runs them.
   void PrepareGameRoot(SgfNode* root);
-  void ApplyTiming(const SgfNode& node);
-  void ApplyAssistantScript(const SgfNode& node);
+  NodeTimes ApplyTiming(const SgfNode& node) const;
+  // Shows the node's first pose.
+  NodePoses ApplyAssistantScript(const SgfNode& node);
   void ApplySetup(const SgfNode& node);
   void ApplyMove(const SgfNode& node);
   void ApplyView(const SgfNode& node);
   void ApplyMarks(const SgfNode& node);
   void ApplyMoveNumber(const SgfNode& node);
   void ApplyComment(const SgfNode& node);
-
-  // One XA value: a 10-character pose code, optionally ":duration:dx:dy".
-  void ReadScriptValue(const char* text);
-  void ResetScriptValue();
 
   void ComputeViewRectangle();
   // The string of the first node along the selected line from the current root

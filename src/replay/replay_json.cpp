@@ -147,7 +147,7 @@ std::string ReplayStepJson(const LoadedRecord& record, long step, int game) {
   out += ",\"board\":";
   AppendBoard(out, board);
   out += ",\"moves\":" + std::to_string(board.MoveCount()) + ",\"setup\":" + std::to_string(board.SetupCount()) +
-         ",\"wait\":" + std::to_string(state.nextWait) + ",\"pose\":";
+         ",\"wait\":" + std::to_string(record.Request().FirstWait()) + ",\"pose\":";
   AppendString(out, state.poseCode);
   const ViewRectangle& v = state.view;
   out += ",\"view\":[" + std::to_string(v.xmin) + ',' + std::to_string(v.ymin) + ',' + std::to_string(v.xmax) + ',' +

@@ -9,20 +9,20 @@ int32_t ClampToInt32(long long value) {
   return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
 
-int32_t PageTime(int lines, const AnnotationState& position) {
+int32_t PageTime(int lines, const PositionTiming& position) {
   return ClampToInt32(static_cast<long long>(position.nodeDuration) +
                       static_cast<long long>(lines) * position.commentLineTime);
 }
 
 // Whether the pose on screen is the position's last: the values wrapped round to the first, or
 // there are none.
-bool OnLastPose(const AnnotationState& position) {
+bool OnLastPose(const PositionTiming& position) {
   return position.xaCount <= 0 || position.currentXa == position.firstXa;
 }
 
 }  // namespace
 
-void HandBackBalloonPage(int lines, bool textRemains, AnnotationState& position, ShowTiming& show) {
+void HandBackBalloonPage(int lines, bool textRemains, PositionTiming& position, ShowTiming& show) {
   if (show.state == ShowState::NextPosition && textRemains) show.state = ShowState::MorePages;
   else if (show.state == ShowState::MorePages && !textRemains) show.state = ShowState::NextPosition;
   if (lines == 0) return;
@@ -41,12 +41,12 @@ void HandBackBalloonPage(int lines, bool textRemains, AnnotationState& position,
   }
 }
 
-void HandBackBoxPage(int lines, bool textRemains, const AnnotationState& position, ShowTiming& show) {
+void HandBackBoxPage(int lines, bool textRemains, const PositionTiming& position, ShowTiming& show) {
   show.state = textRemains ? ShowState::MorePages : ShowState::NextPosition;
   if (lines > 0) show.nextWait = PageTime(lines, position);
 }
 
-void HandBackPage(const WrittenPage& page, AnnotationState& position, ShowTiming& show) {
+void HandBackPage(const WrittenPage& page, PositionTiming& position, ShowTiming& show) {
   switch (page.place) {
     case WrittenPage::Place::Balloon:
       HandBackBalloonPage(page.lines, page.textRemains, position, show);

@@ -54,11 +54,13 @@ void CShowWnd::ReleaseRecord() {
   if (record_) spareMemory_ = LoadedRecord::Recycle(std::move(record_));
 }
 
-// The node steps set the wait; they set the state only while the assistant steps through poses.
-// Taken before the position is drawn, whose comment page then adjusts both.
+// The node's request sets the wait; it sets the state only while the assistant steps through
+// poses. Taken before the position is drawn, whose comment page then adjusts both.
 void CShowWnd::TakeNodeTiming() {
-  timing_.nextWait = record_->State().nextWait;
-  if (settings_.On(Assistant)) timing_.state = record_->State().showState;
+  const NodeRequest& request = record_->Request();
+  StartPosition(position_, request);
+  timing_.nextWait = request.FirstWait();
+  if (settings_.On(Assistant)) timing_.state = request.StepsPoses() ? ShowState::NextPose : ShowState::NextPosition;
 }
 
 // Every replay from a game root looks the texts up again: a variation may hold its own.
@@ -135,19 +137,13 @@ void CShowWnd::StepNextPosition() {
 
 void CShowWnd::StepNextPose() {
   board_.CommitDisplay();
-  AnnotationState& state = record_->State();
-  PositionAnnotations& annotations = record_->Annotations();
-  const char* text = state.currentXa ? state.currentXa->Text() : nullptr;
+  const SgfValue* value = position_.currentXa;
+  const ScriptPose pose = ReadScriptValue(value ? value->Text() : nullptr);
+  ShowPose(record_->State(), pose);
   // A value without a duration of its own keeps the wait as it stands.
-  state.nextWait = timing_.nextWait;
-  if (HoldsPose(text)) {
-    annotations.ReadScriptValue(text);
-  } else {
-    annotations.ResetScriptValue();
-  }
-  timing_.nextWait = state.nextWait;
-  if (state.currentXa) state.currentXa = state.currentXa->Next();
-  if (state.currentXa == state.firstXa) timing_.state = ShowState::NextPosition;
+  StepPose(position_, pose, timing_.nextWait);
+  if (value) position_.currentXa = value->Next();
+  if (position_.currentXa == position_.firstXa) timing_.state = ShowState::NextPosition;
   RedrawChanged();
 }
 
@@ -300,11 +296,11 @@ void CShowWnd::BeforeSurroundings() { surroundings_.ContinueComment(timing_.stat
 
 void CShowWnd::AfterSurroundings() {
   const WrittenPage page = surroundings_.TakeWrittenPage();
-  if (record_) HandBackPage(page, record_->State(), timing_);
+  if (record_) HandBackPage(page, position_, timing_);
 }
 
 void CShowWnd::ReplayToNode(const SgfNode* node) {
-  record_->Annotations().ReplayToNode(node);
+  record_->ReplayToNode(node);
   TakeGameInfo();
   TakeNodeTiming();
   RefreshDisplayGrid();

@@ -15,6 +15,8 @@
 #include "settings/settings_record.h"
 #include "show/file_list.h"
 #include "show/page_timing.h"
+#include "show/position_timing.h"
+#include "show/show_state.h"
 #include "show/show_host.h"
 
 namespace tenukiro {
@@ -119,6 +121,7 @@ class CShowWnd {
   TextEncoding textEncoding_;
 
   ShowTiming timing_;
+  PositionTiming position_;
   int32_t armedInterval_ = -1;
   int32_t endCounter_ = 0;
   int32_t transitionCounter_ = 0;

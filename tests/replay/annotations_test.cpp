@@ -34,6 +34,7 @@ class Replay {
   }
 
   const AnnotationState& State() const { return record_.State(); }
+  const NodeRequest& Request() const { return record_.Request(); }
   const Board& GetBoard() const { return record_.GetBoard(); }
   PositionAnnotations& Annotations() { return record_.Annotations(); }
   SettingsRecord& Settings() { return settings_; }
@@ -62,17 +63,17 @@ TEST(ApplyTiming, PositionTimesFromSettingsAndMT) {
                                             {"CommentLineTime", 36}});
     Replay replay(std::string("(;SZ[9];") + c.mt + ";B[aa])", std::move(settings));
     ASSERT_TRUE(replay.Advance());
-    EXPECT_EQ(replay.State().nodeDuration, c.duration) << c.mt << " comment " << c.comment;
-    EXPECT_EQ(replay.State().nextWait, c.duration) << c.mt;
-    EXPECT_EQ(replay.State().commentLineTime, c.line) << c.mt;
+    EXPECT_EQ(replay.Request().times.duration, c.duration) << c.mt << " comment " << c.comment;
+    EXPECT_EQ(replay.Request().FirstWait(), c.duration) << c.mt;
+    EXPECT_EQ(replay.Request().times.lineTime, c.line) << c.mt;
   }
 }
 
 TEST(ApplyTiming, MTIsIgnoredWithoutSgfPriorityAndTheLastNodeWaitsTheFinalTime) {
   Replay replay("(;SZ[9]MT[2000];B[aa])", MakeSettings({{"FinalPositionTime", 60}}));
-  EXPECT_EQ(replay.State().nodeDuration, 1000);
+  EXPECT_EQ(replay.Request().times.duration, 1000);
   ASSERT_TRUE(replay.Advance());
-  EXPECT_EQ(replay.State().nodeDuration, 10000);
+  EXPECT_EQ(replay.Request().times.duration, 10000);
 }
 
 TEST(AssistantScript, PoseCodesDurationsAndOffsets) {
@@ -86,11 +87,11 @@ TEST(AssistantScript, PoseCodesDurationsAndOffsets) {
     Replay replay(std::string("(;SZ[9];B[aa]") + c.xa + ";W[bb])", MakeSettings({{"SgfPriority", 1}, {"Assistant", 1}}));
     ASSERT_TRUE(replay.Advance());
     EXPECT_STREQ(replay.State().poseCode, c.pose) << c.xa;
-    EXPECT_EQ(replay.State().nextWait, c.wait) << c.xa;
+    EXPECT_EQ(replay.Request().FirstWait(), c.wait) << c.xa;
     EXPECT_EQ(replay.State().assistantDx, c.dx) << c.xa;
     EXPECT_EQ(replay.State().assistantDy, c.dy) << c.xa;
-    EXPECT_EQ(replay.State().explicitDuration, c.explicitDuration) << c.xa;
-    EXPECT_EQ(replay.State().showState, ShowState::NextPosition) << c.xa;
+    EXPECT_EQ(replay.Request().poses.pose.wait == ScriptPose::Wait::Own, c.explicitDuration) << c.xa;
+    EXPECT_FALSE(replay.Request().StepsPoses()) << c.xa << ": one value, no pose steps";
   }
 }
 
@@ -98,26 +99,28 @@ TEST(AssistantScript, SeveralValuesShareTheDuration) {
   Replay replay("(;SZ[9];B[aa]MT[3000]XA[1010111213:0][2020212223:0][3030313233:0];W[bb])",
                 MakeSettings({{"SgfPriority", 1}, {"Assistant", 1}}));
   ASSERT_TRUE(replay.Advance());
-  const AnnotationState& s = replay.State();
-  EXPECT_EQ(s.xaCount, 3);
-  EXPECT_EQ(s.nextWait, 1000);
-  EXPECT_EQ(s.showState, ShowState::NextPose);
-  ASSERT_NE(s.currentXa, nullptr);
-  EXPECT_STREQ(s.currentXa->Text(), "2020212223:0");
-  replay.Annotations().ReadScriptValue(s.currentXa->Text());
-  EXPECT_EQ(s.nextWait, 1000);
-  EXPECT_STREQ(s.poseCode, "2020212223");
+  const NodeRequest& r = replay.Request();
+  EXPECT_EQ(r.poses.count, 3);
+  EXPECT_EQ(r.FirstWait(), 1000);
+  EXPECT_TRUE(r.StepsPoses());
+  ASSERT_NE(r.poses.first, nullptr);
+  const SgfValue* second = r.poses.first->Next();
+  ASSERT_NE(second, nullptr);
+  EXPECT_STREQ(second->Text(), "2020212223:0");
+  const ScriptPose pose = ReadScriptValue(second->Text());
+  EXPECT_EQ(PoseWait(pose, r.times.duration, r.poses.count, r.FirstWait()), 1000);
+  EXPECT_STREQ(pose.code, "2020212223");
 }
 
 TEST(AssistantScript, OffOrWithoutPriority) {
   Replay off("(;SZ[9];B[aa]XA[1010111213:2000:1:1])", MakeSettings({{"SgfPriority", 1}}));
   ASSERT_TRUE(off.Advance());
   EXPECT_STREQ(off.State().poseCode, "FFFFFFFFFF");
-  EXPECT_EQ(off.State().nextWait, 1000);
+  EXPECT_EQ(off.Request().FirstWait(), 1000);
   Replay noPriority("(;SZ[9];B[aa]XA[1010111213:2000:1:1])", MakeSettings({{"Assistant", 1}}));
   ASSERT_TRUE(noPriority.Advance());
   EXPECT_STREQ(noPriority.State().poseCode, "FFFFFFFFFF");
-  EXPECT_EQ(noPriority.State().xaCount, 0);
+  EXPECT_EQ(noPriority.Request().poses.count, 0);
 }
 
 TEST(ApplySetup, LaterListsWinAndTheHistoryRestarts) {

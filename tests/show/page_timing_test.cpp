@@ -19,7 +19,7 @@ struct Posed {
   }
 
   SgfValue values[3];
-  AnnotationState position;
+  PositionTiming position;
   ShowTiming show;
 };
 
@@ -56,7 +56,7 @@ TEST(PageTiming, TheCommentBoxSetsTheStateFromTheTextLeft) {
 
 TEST(PageTiming, ThreePagesGiveThreeWaitsAndTheRightStates) {
   // Three pages of two lines each, the last one emptying the comment.
-  AnnotationState position;
+  PositionTiming position;
   position.nodeDuration = 2000;
   position.commentLineTime = 300;
   ShowTiming box{ShowState::NextPosition, 2000};
