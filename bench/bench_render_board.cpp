@@ -29,7 +29,7 @@ SettingsRecord BenchSettings() {
   return s;
 }
 
-ShownPosition PositionOf(const LoadedRecord& r) { return ShownPosition{r.GetBoard(), r.State(), r.Annotations()}; }
+ShownPosition PositionOf(const LoadedRecord& r) { return ShownPosition{r.GetBoard(), r.State(), r.Player()}; }
 
 // A 19 x 19 game at R = 24 on a full-HD window, stepped as the show steps it up to the first
 // move that captures (more than the move and the two last-move points change).

@@ -50,9 +50,9 @@ void BM_ApplyNodeMainLines(benchmark::State& state) {
   int64_t moves = 0;
   for (auto _ : state) {
     for (auto& record : records) {
-      PositionAnnotations& annotations = record->Annotations();
+      NodePlayer& player = record->Player();
       for (SgfNode* node = record->Collection().CurrentRoot(); node; node = node->FirstChild()) {
-        annotations.ApplyNode(node);
+        player.ApplyNode(node);
         moves += HasMove(*node);
       }
     }

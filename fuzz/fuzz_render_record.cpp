@@ -70,7 +70,7 @@ void CheckBoard(const Board& board, long step) {
 void Play(LoadedRecord& record, SettingsRecord& settings) {
   Raster raster(64, 48);
   BoardRenderer renderer(settings);
-  const auto position = [&] { return ShownPosition{record.GetBoard(), record.State(), record.Annotations()}; };
+  const auto position = [&] { return ShownPosition{record.GetBoard(), record.State(), record.Player()}; };
   CheckBoard(record.GetBoard(), 0);
   renderer.RefreshDisplayGrid(position());
   Draw(renderer, record, settings, raster);

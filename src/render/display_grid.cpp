@@ -14,12 +14,12 @@ bool IsBoardPoint(const Board& board, int x, int y) {
 void RefreshBoardPoint(PointDisplay& p, const ShownPosition& position, const SettingsRecord& settings, int x,
                        int y) {
   const uint16_t word = position.board.PointWord(x, y);
-  const int v = position.annotations.NumberedMoveAt(x, y);
+  const int v = position.player.NumberedMoveAt(x, y);
   p.flags = word;
   if (v > 0) {
     p.flags = static_cast<uint16_t>((word & ~(kPointEmpty | kStoneBits)) | position.board.MoveColour(v));
   }
-  const int start = position.annotations.NumberingStart();
+  const int start = position.player.NumberingStart();
   p.numbered = settings.On(Numbering) && (p.flags & kStoneBits) != 0 && v >= start;
   p.number = p.numbered ? v - start + position.state.firstNumber : 0;
   p.label = position.state.LabelAt(x, y);

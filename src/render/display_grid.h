@@ -7,7 +7,7 @@
 #include "render/geometry.h"
 #include "replay/annotation_state.h"
 #include "replay/board.h"
-#include "replay/position_annotations.h"
+#include "replay/node_player.h"
 #include "settings/settings_record.h"
 
 namespace tenukiro {
@@ -63,7 +63,7 @@ class DisplayGrid {
 struct ShownPosition {
   const Board& board;
   const AnnotationState& state;
-  const PositionAnnotations& annotations;
+  const NodePlayer& player;
 };
 
 // Rebuilds the whole grid from the position, as at the start of a game; the last-move point is

@@ -11,10 +11,10 @@ LoadedRecord::LoadedRecord(const std::string& path, SettingsRecord& settings, Sg
 LoadedRecord::LoadedRecord(SgfText text, SettingsRecord& settings, SgfArena memory)
     : text_(std::move(text)),
       collection_(context_, std::move(memory)),
-      annotations_(collection_, board_, settings, state_) {
+      player_(collection_, board_, settings, state_) {
   if (text_.IsGone()) text_ = SgfText(kEmptyGameText);
   BeginParse(collection_, text_);
-  request_ = annotations_.ApplyNode(collection_.CurrentRoot());
+  request_ = player_.ApplyNode(collection_.CurrentRoot());
 }
 
 SgfArena LoadedRecord::Recycle(std::unique_ptr<LoadedRecord> record) {
@@ -35,7 +35,7 @@ LoadedRecord::Step LoadedRecord::NextStep() {
 void LoadedRecord::ApplyStep(const Step& step) {
   switch (step.kind) {
     case StepKind::FirstChild:
-      request_ = annotations_.ApplyNode(step.node);
+      request_ = player_.ApplyNode(step.node);
       break;
     case StepKind::NewGame:
     case StepKind::Jump:
@@ -47,7 +47,7 @@ void LoadedRecord::ApplyStep(const Step& step) {
 }
 
 void LoadedRecord::ReplayToNode(const SgfNode* node) {
-  if (collection_.CurrentRoot()) request_ = annotations_.ReplayToNode(node);
+  if (collection_.CurrentRoot()) request_ = player_.ReplayToNode(node);
 }
 
 }  // namespace tenukiro

@@ -5,8 +5,8 @@
 
 #include "replay/annotation_state.h"
 #include "replay/board.h"
+#include "replay/node_player.h"
 #include "replay/node_request.h"
-#include "replay/position_annotations.h"
 #include "settings/settings_record.h"
 #include "sgf/game_context.h"
 #include "sgf/sgf_collection.h"
@@ -61,8 +61,8 @@ class LoadedRecord {
   const Board& GetBoard() const { return board_; }
   AnnotationState& State() { return state_; }
   const AnnotationState& State() const { return state_; }
-  PositionAnnotations& Annotations() { return annotations_; }
-  const PositionAnnotations& Annotations() const { return annotations_; }
+  NodePlayer& Player() { return player_; }
+  const NodePlayer& Player() const { return player_; }
   const GameContext& Context() const { return context_; }
 
  private:
@@ -71,7 +71,7 @@ class LoadedRecord {
   SgfCollection collection_;
   Board board_;
   AnnotationState state_;
-  PositionAnnotations annotations_;
+  NodePlayer player_;
   NodeRequest request_;
 };
 

@@ -151,7 +151,7 @@ std::string ReplayStepJson(const LoadedRecord& record, long step, int game) {
   AppendString(out, state.poseCode);
   const ViewRectangle& v = state.view;
   out += ",\"view\":[" + std::to_string(v.xmin) + ',' + std::to_string(v.ymin) + ',' + std::to_string(v.xmax) + ',' +
-         std::to_string(v.ymax) + "],\"numbering\":[" + std::to_string(record.Annotations().NumberingStart()) + ',' +
+         std::to_string(v.ymax) + "],\"numbering\":[" + std::to_string(record.Player().NumberingStart()) + ',' +
          std::to_string(state.firstNumber) + "],\"comment\":";
   const char* comment = node.PropertyString(PROP_C);
   if (comment) {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "replay/position_annotations.h"
+#include "replay/node_player.h"
 #include "show/random_colours.h"
 #include "show/show_window.h"
 

@@ -260,7 +260,7 @@ void CShowWnd::DrawTransitionScreen() {
 }
 
 ShownPosition CShowWnd::Position() const {
-  return ShownPosition{record_->GetBoard(), record_->State(), record_->Annotations()};
+  return ShownPosition{record_->GetBoard(), record_->State(), record_->Player()};
 }
 
 void CShowWnd::RefreshDisplayGrid() { board_.RefreshDisplayGrid(Position()); }

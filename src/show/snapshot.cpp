@@ -8,7 +8,7 @@ namespace tenukiro {
 namespace {
 
 ShownPosition PositionOf(const LoadedRecord& record) {
-  return ShownPosition{record.GetBoard(), record.State(), record.Annotations()};
+  return ShownPosition{record.GetBoard(), record.State(), record.Player()};
 }
 
 // Walks the record as the show's next-position state does: a new game tree is refreshed whole,

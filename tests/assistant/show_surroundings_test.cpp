@@ -28,7 +28,7 @@ class SurroundingsScene {
     board_.SetSurroundings(&surroundings_);
     surroundings_.Show(record_.get());
     gameInfo_.SetInfo(record_->State().gameInfo);
-    board_.RefreshDisplayGrid(ShownPosition{record_->GetBoard(), record_->State(), record_->Annotations()});
+    board_.RefreshDisplayGrid(ShownPosition{record_->GetBoard(), record_->State(), record_->Player()});
     LayoutInputs in;
     in.clientWidth = in.screenWidth = raster_.width();
     in.clientHeight = raster_.height();

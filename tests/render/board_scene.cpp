@@ -41,7 +41,7 @@ BoardScene::BoardScene(std::string_view sgf, SettingList list, int R, BoardSurro
 }
 
 ShownPosition BoardScene::Position() const {
-  return ShownPosition{record->GetBoard(), record->State(), record->Annotations()};
+  return ShownPosition{record->GetBoard(), record->State(), record->Player()};
 }
 
 bool BoardScene::Step() {

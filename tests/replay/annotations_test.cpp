@@ -36,7 +36,7 @@ class Replay {
   const AnnotationState& State() const { return record_.State(); }
   const NodeRequest& Request() const { return record_.Request(); }
   const Board& GetBoard() const { return record_.GetBoard(); }
-  PositionAnnotations& Annotations() { return record_.Annotations(); }
+  NodePlayer& Player() { return record_.Player(); }
   SettingsRecord& Settings() { return settings_; }
   const SgfNode* Cursor() const { return record_.Collection().Cursor(); }
 
@@ -132,11 +132,11 @@ TEST(ApplySetup, LaterListsWinAndTheHistoryRestarts) {
   EXPECT_EQ(board.SetupCount(), 2);
   EXPECT_EQ(board.MoveCount(), 2);
   EXPECT_TRUE(replay.State().lastMoveMarkSuppressed);
-  EXPECT_EQ(replay.Annotations().NumberingStart(), 3);
+  EXPECT_EQ(replay.Player().NumberingStart(), 3);
   ASSERT_TRUE(replay.Advance());
   EXPECT_FALSE(replay.State().lastMoveMarkSuppressed);
   EXPECT_EQ(replay.GetBoard().MoveCount(), 3);
-  EXPECT_EQ(replay.Annotations().NumberingStart(), 3);
+  EXPECT_EQ(replay.Player().NumberingStart(), 3);
 }
 
 TEST(ApplySetup, OffBoardPointsStillRebuild) {
@@ -232,13 +232,13 @@ TEST(ApplyMarks, MarksAndLabelsBelongToOneNode) {
 TEST(Numbering, MNRenumbersFromTheMoveJustPlayed) {
   Replay replay("(;SZ[9];B[aa];W[bb];B[cc]MN[50];W[dd])", MakeSettings({{"Numbering", 1}}));
   ASSERT_TRUE(replay.Advance(3));
-  EXPECT_EQ(replay.Annotations().NumberingStart(), 3);
+  EXPECT_EQ(replay.Player().NumberingStart(), 3);
   EXPECT_EQ(replay.State().firstNumber, 50);
   ASSERT_TRUE(replay.Advance());
-  EXPECT_EQ(replay.Annotations().NumberingStart(), 3);
+  EXPECT_EQ(replay.Player().NumberingStart(), 3);
   // Move 4 shows 4 - 3 + 50 = 51; moves 1 and 2 lie before the start.
-  EXPECT_EQ(replay.Annotations().NumberedMoveAt(4, 4) - replay.Annotations().NumberingStart() + 50, 51);
-  EXPECT_LT(replay.Annotations().NumberedMoveAt(1, 1), replay.Annotations().NumberingStart());
+  EXPECT_EQ(replay.Player().NumberedMoveAt(4, 4) - replay.Player().NumberingStart() + 50, 51);
+  EXPECT_LT(replay.Player().NumberedMoveAt(1, 1), replay.Player().NumberingStart());
 }
 
 TEST(Numbering, AsInBooksShowsTheFirstStonePlayedOnAPoint) {
@@ -248,11 +248,11 @@ TEST(Numbering, AsInBooksShowsTheFirstStonePlayedOnAPoint) {
     Replay replay(sgf, MakeSettings({{"Numbering", 1}, {"AsInBooks", books}}));
     ASSERT_TRUE(replay.Advance(6));
     ASSERT_EQ(replay.GetBoard().PointWord(1, 2) & kStoneBits, 0);
-    EXPECT_EQ(replay.Annotations().NumberedMoveAt(1, 2), books ? 2 : 0);
+    EXPECT_EQ(replay.Player().NumberedMoveAt(1, 2), books ? 2 : 0);
     ASSERT_TRUE(replay.Advance());
     ASSERT_EQ(replay.GetBoard().PlacementMove(1, 2), 7);
-    EXPECT_EQ(replay.Annotations().NumberedMoveAt(1, 2), books ? 2 : 7);
-    EXPECT_EQ(replay.Annotations().NumberedMoveAt(1, 1), 1);
+    EXPECT_EQ(replay.Player().NumberedMoveAt(1, 2), books ? 2 : 7);
+    EXPECT_EQ(replay.Player().NumberedMoveAt(1, 1), 1);
   }
 }
 
@@ -260,10 +260,10 @@ TEST(Numbering, AsInBooksStopsAtCapturesBeforeTheStart) {
   const auto settings = [] { return MakeSettings({{"Numbering", 1}, {"AsInBooks", 1}}); };
   Replay atStart("(;SZ[5];B[aa];W[ab];B[bb];W[ee];B[ac]MN[1])", settings());
   ASSERT_TRUE(atStart.Advance(5));
-  EXPECT_EQ(atStart.Annotations().NumberedMoveAt(1, 2), 2) << "captured by the numbering start itself";
+  EXPECT_EQ(atStart.Player().NumberedMoveAt(1, 2), 2) << "captured by the numbering start itself";
   Replay before("(;SZ[5];B[aa];W[ab];B[bb];W[ee];B[ac];W[dd]MN[1];B[ab])", settings());
   ASSERT_TRUE(before.Advance(7));
-  EXPECT_EQ(before.Annotations().NumberedMoveAt(1, 2), 7) << "captured before the start: the stone standing counts";
+  EXPECT_EQ(before.Player().NumberedMoveAt(1, 2), 7) << "captured before the start: the stone standing counts";
 }
 
 TEST(RootPreparation, OptionsAndGameInformationPerGameTree) {

@@ -14,14 +14,15 @@ namespace tenukiro {
 // The texts of a game root's OP values, in order (none without OP).
 std::vector<std::string_view> RecordOptionValues(const SgfNode& root);
 
-// The steps that turn one node into what the show draws and how long it waits:
-// timing, assistant poses, setup stones, the move, the view, marks and labels,
-// move numbering and the comment, always in that order (ApplyNode). A game root
-// first resets the board and takes the record's own options and game information.
-// What the node asks of the show's time (its times and poses) is handed back, not kept.
-class PositionAnnotations {
+// Plays one node onto the board and what is shown around its stones: reads its
+// times and assistant poses, then its setup stones, the move, the view, marks and
+// labels, move numbering and the comment, always in that order (ApplyNode). A game
+// root first resets the board and takes the record's own options and game
+// information. What the node asks of the show's time (its times and poses) is
+// handed back, not kept.
+class NodePlayer {
  public:
-  PositionAnnotations(SgfCollection& collection, Board& board, SettingsRecord& settings, AnnotationState& state)
+  NodePlayer(SgfCollection& collection, Board& board, SettingsRecord& settings, AnnotationState& state)
       : collection_(collection), board_(board), settings_(settings), state_(state) {}
 
   // Applies the node: it becomes the cursor; a current root gets the game

@@ -1,4 +1,4 @@
-#include "replay/position_annotations.h"
+#include "replay/node_player.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,11 +18,11 @@ int32_t ClampTime(int64_t value, int32_t low) { return static_cast<int32_t>(std:
 
 }  // namespace
 
-bool PositionAnnotations::OnBoard(int column, int row) const {
+bool NodePlayer::OnBoard(int column, int row) const {
   return column >= 1 && row >= 1 && column < board_.ColumnsPlus1() && row < board_.RowsPlus1();
 }
 
-NodeRequest PositionAnnotations::ApplyNode(SgfNode* node) {
+NodeRequest NodePlayer::ApplyNode(SgfNode* node) {
   if (!node) return {};
   collection_.SetCursor(node);
   if (node == collection_.CurrentRoot()) PrepareGameRoot(node);
@@ -38,7 +38,7 @@ NodeRequest PositionAnnotations::ApplyNode(SgfNode* node) {
   return request;
 }
 
-NodeRequest PositionAnnotations::ReplayToNode(const SgfNode* target) {
+NodeRequest NodePlayer::ReplayToNode(const SgfNode* target) {
   NodeRequest request;
   SgfNode* node = collection_.CurrentRoot();
   while (node) {
@@ -59,7 +59,7 @@ std::vector<std::string_view> RecordOptionValues(const SgfNode& root) {
   return options;
 }
 
-void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
+void NodePlayer::PrepareGameRoot(SgfNode* root) {
   // A game tree without a size keeps the size of the one before it.
   collection_.GetBoardSize();
   board_.ResetBoard(collection_.Context().columnsPlus1, collection_.Context().rowsPlus1);
@@ -75,7 +75,7 @@ void PositionAnnotations::PrepareGameRoot(SgfNode* root) {
   ComputeViewRectangle();
 }
 
-NodeTimes PositionAnnotations::ApplyTiming(const SgfNode& node) const {
+NodeTimes NodePlayer::ApplyTiming(const SgfNode& node) const {
   int32_t duration = settings_.Effective(node.FirstChild() ? CommonPositionTime : FinalPositionTime);
   int32_t page = settings_.Effective(CommentPageTime);
   int32_t line = settings_.Effective(CommentLineTime);
@@ -93,7 +93,7 @@ NodeTimes PositionAnnotations::ApplyTiming(const SgfNode& node) const {
   return NodeTimes{duration, line};
 }
 
-NodePoses PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
+NodePoses NodePlayer::ApplyAssistantScript(const SgfNode& node) {
   NodePoses poses;
   if (!settings_.On(Assistant)) return poses;
   poses.read = true;
@@ -107,7 +107,7 @@ NodePoses PositionAnnotations::ApplyAssistantScript(const SgfNode& node) {
   return poses;
 }
 
-void PositionAnnotations::ApplySetup(const SgfNode& node) {
+void NodePlayer::ApplySetup(const SgfNode& node) {
   struct Step {
     PropertyId id;
     uint16_t set;
@@ -132,7 +132,7 @@ void PositionAnnotations::ApplySetup(const SgfNode& node) {
   state_.firstNumber = 1;
 }
 
-void PositionAnnotations::ApplyMove(const SgfNode& node) {
+void NodePlayer::ApplyMove(const SgfNode& node) {
   int colour = kBlack;
   const SgfProperty* move = PropertyWithValues(node, PROP_B);
   if (!move) {
@@ -146,7 +146,7 @@ void PositionAnnotations::ApplyMove(const SgfNode& node) {
   board_.PlayMove(colour, p.column, p.row, MoveMode::kGame);
 }
 
-void PositionAnnotations::ApplyView(const SgfNode& node) {
+void NodePlayer::ApplyView(const SgfNode& node) {
   const SgfProperty* vw = PropertyWithValues(node, PROP_VW);
   if (!vw) return;
   const int columns = board_.ColumnsPlus1() - 1;
@@ -185,7 +185,7 @@ void PositionAnnotations::ApplyView(const SgfNode& node) {
   setHidden(columns + 1, rows + 1, hiddenAt(columns, rows));
 }
 
-void PositionAnnotations::ApplyMarks(const SgfNode& node) {
+void NodePlayer::ApplyMarks(const SgfNode& node) {
   if (state_.marksShown) {
     for (int c = 1; c < board_.ColumnsPlus1(); ++c) {
       for (int r = 1; r < board_.RowsPlus1(); ++r) {
@@ -219,20 +219,20 @@ void PositionAnnotations::ApplyMarks(const SgfNode& node) {
   }
 }
 
-void PositionAnnotations::ApplyMoveNumber(const SgfNode& node) {
+void NodePlayer::ApplyMoveNumber(const SgfNode& node) {
   const SgfProperty* mn = PropertyWithValues(node, PROP_MN);
   if (!mn) return;
   state_.numberingOffset = static_cast<int16_t>(board_.MoveCount() - board_.SetupCount());
   state_.firstNumber = mn->FirstValue()->Number();
 }
 
-void PositionAnnotations::ApplyComment(const SgfNode& node) {
+void NodePlayer::ApplyComment(const SgfNode& node) {
   const SgfProperty* c = settings_.On(Comment) ? PropertyWithValues(node, PROP_C) : nullptr;
   state_.commentText = c ? c->FirstValue()->MutableText() : nullptr;
   state_.commentCursor = state_.commentText;
 }
 
-void PositionAnnotations::StoreView(int xmin, int ymin, int xmax, int ymax) {
+void NodePlayer::StoreView(int xmin, int ymin, int xmax, int ymax) {
   if (settings_.On(Indices)) {
     // The coordinate cells then belong to the view.
     if (xmin == 1) xmin = 0;
@@ -244,9 +244,9 @@ void PositionAnnotations::StoreView(int xmin, int ymin, int xmax, int ymax) {
                               static_cast<int8_t>(ymax)};
 }
 
-void PositionAnnotations::StoreWholeView() { StoreView(1, 1, board_.ColumnsPlus1() - 1, board_.RowsPlus1() - 1); }
+void NodePlayer::StoreWholeView() { StoreView(1, 1, board_.ColumnsPlus1() - 1, board_.RowsPlus1() - 1); }
 
-void PositionAnnotations::ComputeViewRectangle() {
+void NodePlayer::ComputeViewRectangle() {
   const int columns = board_.ColumnsPlus1() - 1;
   const int rows = board_.RowsPlus1() - 1;
   int xmin = columns + 1, ymin = rows + 1, xmax = 0, ymax = 0;
@@ -273,14 +273,14 @@ void PositionAnnotations::ComputeViewRectangle() {
   if (xmin > xmax || ymin > ymax) StoreWholeView();
 }
 
-const char* PositionAnnotations::LookupGameInfo(PropertyId id) const {
+const char* NodePlayer::LookupGameInfo(PropertyId id) const {
   for (const SgfNode* node = collection_.CurrentRoot(); node; node = SgfCollection::NextInLine(node)) {
     if (node->FindProperty(id)) return node->PropertyString(id);
   }
   return nullptr;
 }
 
-int PositionAnnotations::NumberedMoveAt(int column, int row) const {
+int NodePlayer::NumberedMoveAt(int column, int row) const {
   int v = board_.PlacementMove(column, row);
   if (!settings_.On(Numbering) || !settings_.On(AsInBooks)) return v;
   const int start = NumberingStart();
