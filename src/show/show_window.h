@@ -71,7 +71,7 @@ class CShowWnd {
   const SettingsRecord& Settings() const { return settings_; }
   const FileList& Files() const { return files_; }
   const LoadedRecord* Record() const { return record_.get(); }
-  int PlacementX() const { return kx_; }
+  int Kx() const { return kx_; }
   const CGameInfo& GameInfo() const { return gameInfo_; }
 
  private:
@@ -127,6 +127,7 @@ class CShowWnd {
   int32_t transitionCounter_ = 0;
   int32_t afterCounter_ = 0;
   int32_t transitionTime_ = 0;
+  // The board's placement numbers kx and ky, 0..20: drawn anew for every game.
   int kx_ = 10;
   int ky_ = 10;
 };

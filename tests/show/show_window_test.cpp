@@ -190,8 +190,8 @@ TEST_F(ShowWindowTest, RandomOrderStepsZeroOneOrTwoFiles) {
     while (show->State() == ShowState::NextPosition) show->OnTimer();
     while (show->State() != ShowState::NextPosition) show->OnTimer();
     steps.insert((show->Files().CursorIndex() - before + 3) % 3);
-    EXPECT_GE(show->PlacementX(), 0);
-    EXPECT_LE(show->PlacementX(), 20);
+    EXPECT_GE(show->Kx(), 0);
+    EXPECT_LE(show->Kx(), 20);
   }
   EXPECT_EQ(steps, (std::set<int>{0, 1, 2}));
 }
