@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base/language.h"
-#include "settings/setting_names.h"
 #include "shell/command_line.h"
 #include "shell/launch_options.h"
 #include "shell/saver_app.h"
+#include "settings/setting_names.h"
 
 namespace tenukiro {
 namespace {
@@ -37,24 +37,31 @@ TEST_P(CommandLineTable, Parse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shell, CommandLineTable,
-    ::testing::Values(
-        CommandLineCase{"", RunMode::Configure, 0, false}, CommandLineCase{"/s", RunMode::ScreenSaver, 0, false},
-        CommandLineCase{"-S", RunMode::ScreenSaver, 0, false},
-        CommandLineCase{"/S 1234", RunMode::ScreenSaver, 0, false},
-        CommandLineCase{"//s", RunMode::ScreenSaver, 0, false}, CommandLineCase{"--s", RunMode::ScreenSaver, 0, false},
-        CommandLineCase{"/p 1234", RunMode::Preview, 1234, false},
-        CommandLineCase{"/P:1234", RunMode::Preview, 1234, false},
-        CommandLineCase{"/l 77", RunMode::Preview, 77, false}, CommandLineCase{"/p", RunMode::Preview, 0, false},
-        CommandLineCase{"/p   ", RunMode::Preview, 0, false}, CommandLineCase{"/p abc", RunMode::Preview, 0, false},
-        CommandLineCase{"/p -12x", RunMode::Preview, -12, false},
-        CommandLineCase{"/c:1234", RunMode::Configure, 1234, false},
-        CommandLineCase{"/c 1234", RunMode::Configure, 1234, false}, CommandLineCase{"/c", RunMode::Configure, 0, true},
-        CommandLineCase{"/c:0", RunMode::Configure, 0, false},
-        CommandLineCase{"/a 1234", RunMode::ChangePassword, 1234, false},
-        CommandLineCase{"/a", RunMode::ChangePassword, 0, false}, CommandLineCase{"s", RunMode::Unset, 0, false},
-        CommandLineCase{"/x", RunMode::Unset, 0, false}, CommandLineCase{"/", RunMode::Unset, 0, false},
-        CommandLineCase{"//", RunMode::Unset, 0, false}, CommandLineCase{"/1", RunMode::Unset, 0, false},
-        CommandLineCase{"/p 99999999999999999999999", RunMode::Preview, int64_t{1} << 40, false}));
+    ::testing::Values(CommandLineCase{"", RunMode::Configure, 0, false},
+                      CommandLineCase{"/s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"-S", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"/S 1234", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"//s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"--s", RunMode::ScreenSaver, 0, false},
+                      CommandLineCase{"/p 1234", RunMode::Preview, 1234, false},
+                      CommandLineCase{"/P:1234", RunMode::Preview, 1234, false},
+                      CommandLineCase{"/l 77", RunMode::Preview, 77, false},
+                      CommandLineCase{"/p", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p   ", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p abc", RunMode::Preview, 0, false},
+                      CommandLineCase{"/p -12x", RunMode::Preview, -12, false},
+                      CommandLineCase{"/c:1234", RunMode::Configure, 1234, false},
+                      CommandLineCase{"/c 1234", RunMode::Configure, 1234, false},
+                      CommandLineCase{"/c", RunMode::Configure, 0, true},
+                      CommandLineCase{"/c:0", RunMode::Configure, 0, false},
+                      CommandLineCase{"/a 1234", RunMode::ChangePassword, 1234, false},
+                      CommandLineCase{"/a", RunMode::ChangePassword, 0, false},
+                      CommandLineCase{"s", RunMode::Unset, 0, false},
+                      CommandLineCase{"/x", RunMode::Unset, 0, false},
+                      CommandLineCase{"/", RunMode::Unset, 0, false},
+                      CommandLineCase{"//", RunMode::Unset, 0, false},
+                      CommandLineCase{"/1", RunMode::Unset, 0, false},
+                      CommandLineCase{"/p 99999999999999999999999", RunMode::Preview, int64_t{1} << 40, false}));
 
 LaunchOptions Parse(std::vector<const char*> args, const char* xscreensaverWindow = nullptr) {
   args.insert(args.begin(), "tenukiro");
@@ -90,14 +97,11 @@ TEST(LaunchOptions, XScreenSaverConventions) {
 }
 
 TEST(LaunchOptions, BadArgumentsAreNamed) {
-  struct Case {
-    std::vector<const char*> args;
-    const char* named;
-  };
-  for (const Case& c :
-       {Case{{"/x"}, "'/x'"}, Case{{"s"}, "'s'"}, Case{{"--frobnicate"}, "'--frobnicate'"},
-        Case{{"-window-id", "0xZZ"}, "'0xZZ'"}, Case{{"-window-id"}, "'-window-id'"}, Case{{"--seed", "x1"}, "'x1'"},
-        Case{{"--set", "NoEquals"}, "'NoEquals'"}, Case{{"--set"}, "'--set'"}, Case{{"/q", "1234"}, "'/q'"}}) {
+  struct Case { std::vector<const char*> args; const char* named; };
+  for (const Case& c : {Case{{"/x"}, "'/x'"}, Case{{"s"}, "'s'"}, Case{{"--frobnicate"}, "'--frobnicate'"},
+                        Case{{"-window-id", "0xZZ"}, "'0xZZ'"}, Case{{"-window-id"}, "'-window-id'"},
+                        Case{{"--seed", "x1"}, "'x1'"}, Case{{"--set", "NoEquals"}, "'NoEquals'"},
+                        Case{{"--set"}, "'--set'"}, Case{{"/q", "1234"}, "'/q'"}}) {
     const LaunchOptions o = Parse(c.args);
     EXPECT_EQ(o.action, LaunchOptions::Action::Error) << c.named;
     EXPECT_NE(o.error.find(c.named), std::string::npos) << o.error;
@@ -121,12 +125,10 @@ TEST(LaunchOptions, ShowPicturesAtATimeAndFrames) {
   EXPECT_EQ(o.framesFolder, "out");
   EXPECT_EQ(o.renderUntil, 60000);
 
-  struct Case {
-    std::vector<const char*> args;
-    const char* named;
-  };
+  struct Case { std::vector<const char*> args; const char* named; };
   for (const Case& c : {Case{{"--frames", "out", "--size", "8x6"}, "'--until MS'"},
-                        Case{{"--frames", "out", "--until", "100"}, "'--size WxH'"}, Case{{"--frames"}, "'--frames'"},
+                        Case{{"--frames", "out", "--until", "100"}, "'--size WxH'"},
+                        Case{{"--frames"}, "'--frames'"},
                         Case{{"--render", "a.png", "--size", "8x6", "--at", "5", "--step", "2", "g"}, "'--step'"},
                         Case{{"--render", "a.png", "--size", "8x6", "--at", "x"}, "'x'"},
                         Case{{"--frames", "d", "--size", "8x6", "--until", "-5"}, "'-5'"}}) {
@@ -137,8 +139,8 @@ TEST(LaunchOptions, ShowPicturesAtATimeAndFrames) {
 }
 
 TEST(LaunchOptions, RenderSnapshots) {
-  LaunchOptions o = Parse(
-      {"--render", "out.png", "--size", "800x600", "--step", "12", "--seed", "3", "--set", "Indices=1", "game.sgf"});
+  LaunchOptions o = Parse({"--render", "out.png", "--size", "800x600", "--step", "12", "--seed", "3", "--set",
+                           "Indices=1", "game.sgf"});
   ASSERT_EQ(o.action, LaunchOptions::Action::Render) << o.error;
   EXPECT_EQ(o.renderOutput, "out.png");
   EXPECT_EQ(o.replayPath, "game.sgf");
@@ -154,19 +156,16 @@ TEST(LaunchOptions, RenderSnapshots) {
   EXPECT_EQ(o.renderSize, (std::pair<int, int>{0, 0}));
   EXPECT_EQ(o.renderStep, 0);
 
-  struct Case {
-    std::vector<const char*> args;
-    const char* named;
-  };
-  for (const Case& c :
-       {Case{{"--render"}, "'--render'"}, Case{{"--render", "a.png", "g.sgf"}, "'--size WxH'"},
-        Case{{"--render", "a.png", "--size", "800x600"}, "record file"},
-        Case{{"--render", "a.png", "--size", "800x600", "a", "b"}, "'b'"},
-        Case{{"--render", "a.png", "--size", "800"}, "'800'"}, Case{{"--render", "a.png", "--size", "-1x5"}, "'-1x5'"},
-        Case{{"--render", "a.png", "--size", "1234567890x5"}, "'1234567890x5'"},
-        Case{{"--render", "a.png", "--size", "8x6", "--step", "-2", "g"}, "'-2'"},
-        Case{{"--render", "a.png", "--size", "8x6", "--step"}, "'--step'"},
-        Case{{"--render", "a.png", "--screen", "x", "--size", "8x6", "g"}, "'x'"}}) {
+  struct Case { std::vector<const char*> args; const char* named; };
+  for (const Case& c : {Case{{"--render"}, "'--render'"}, Case{{"--render", "a.png", "g.sgf"}, "'--size WxH'"},
+                        Case{{"--render", "a.png", "--size", "800x600"}, "record file"},
+                        Case{{"--render", "a.png", "--size", "800x600", "a", "b"}, "'b'"},
+                        Case{{"--render", "a.png", "--size", "800"}, "'800'"},
+                        Case{{"--render", "a.png", "--size", "-1x5"}, "'-1x5'"},
+                        Case{{"--render", "a.png", "--size", "1234567890x5"}, "'1234567890x5'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--step", "-2", "g"}, "'-2'"},
+                        Case{{"--render", "a.png", "--size", "8x6", "--step"}, "'--step'"},
+                        Case{{"--render", "a.png", "--screen", "x", "--size", "8x6", "g"}, "'x'"}}) {
     const LaunchOptions bad = Parse(c.args);
     EXPECT_EQ(bad.action, LaunchOptions::Action::Error) << c.named;
     EXPECT_NE(bad.error.find(c.named), std::string::npos) << bad.error;
@@ -203,8 +202,7 @@ TEST(LaunchOptions, IdleTakesSecondsAndRecords) {
     o = Parse({"--idle", bad});
     EXPECT_EQ(o.action, LaunchOptions::Action::Error) << bad;
     EXPECT_NE(o.error.find("'--idle' needs a number of seconds from 1 to 86400, not '" + std::string(bad) + "'"),
-              std::string::npos)
-        << o.error;
+              std::string::npos) << o.error;
   }
   o = Parse({"--idle"});
   EXPECT_EQ(o.action, LaunchOptions::Action::Error);
@@ -216,8 +214,8 @@ TEST(LaunchOptions, IdleTakesSecondsAndRecords) {
 
 TEST(LaunchOptions, TheIdleWatchersSaverKeepsSettingsSeedAndRecords) {
   EXPECT_EQ(IdleShowArguments(Parse({"--idle", "9"})), (std::vector<std::string>{"/s"}));
-  EXPECT_EQ(IdleShowArguments(Parse(
-                {"--set", "StoneRadius=20", "--idle", "9", "--seed", "7", "x.sgf", "--set", "PasswordDelay=3", "dir"})),
+  EXPECT_EQ(IdleShowArguments(Parse({"--set", "StoneRadius=20", "--idle", "9", "--seed", "7", "x.sgf", "--set",
+                                     "PasswordDelay=3", "dir"})),
             (std::vector<std::string>{"/s", "--set", "StoneRadius=20", "--set", "PasswordDelay=3", "--seed", "7",
                                       "x.sgf", "dir"}));
 }
@@ -243,13 +241,13 @@ TEST(LaunchOptions, TheIdleWatchersSaverGetsEveryRecord) {
 }
 
 TEST(SettingNames, KnownValueNames) {
-  for (const char* name :
-       {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue", "NumOfFile", "File0",
-        "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage", "Lines", "RandomAccess", "AllScreens"}) {
+  for (const char* name : {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue",
+                           "NumOfFile", "File0", "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage",
+                           "Lines", "RandomAccess", "AllScreens"}) {
     EXPECT_TRUE(IsProfileValueName(name)) << name;
   }
-  for (const char* name :
-       {"", "BackColor", "Stoneradius", "CustColorRed16", "File", "Filex", "StoneRadiusRed", "GridBackgroundColor"}) {
+  for (const char* name : {"", "BackColor", "Stoneradius", "CustColorRed16", "File", "Filex", "StoneRadiusRed",
+                           "GridBackgroundColor"}) {
     EXPECT_FALSE(IsProfileValueName(name)) << name;
   }
 }
@@ -317,15 +315,13 @@ RunResult RunApp(std::vector<const char*> args, std::optional<std::string> langu
 }
 
 TEST(SaverApp, DispatchesOnTheRunMode) {
-  struct Case {
-    std::vector<const char*> args;
-    const char* ran;
-  };
-  for (const Case& c : {Case{{}, "configure 0"}, Case{{"/c"}, "configure 0 foreground"}, Case{{"/c:0"}, "configure 0"},
-                        Case{{"/c:55"}, "configure 55"}, Case{{"/s"}, "saver"}, Case{{"/S", "1234"}, "saver"},
-                        Case{{"/p", "1234"}, "preview 1234"}, Case{{"/p"}, ""}, Case{{"/a", "1"}, ""},
-                        Case{{"-root"}, "preview root"}, Case{{"-window-id", "0x10"}, "preview 16"},
-                        Case{{"--window"}, "window"}, Case{{"--idle", "60", "g.sgf"}, "idle 60 /s g.sgf"}}) {
+  struct Case { std::vector<const char*> args; const char* ran; };
+  for (const Case& c : {Case{{}, "configure 0"}, Case{{"/c"}, "configure 0 foreground"},
+                        Case{{"/c:0"}, "configure 0"}, Case{{"/c:55"}, "configure 55"}, Case{{"/s"}, "saver"},
+                        Case{{"/S", "1234"}, "saver"}, Case{{"/p", "1234"}, "preview 1234"},
+                        Case{{"/p"}, ""}, Case{{"/a", "1"}, ""}, Case{{"-root"}, "preview root"},
+                        Case{{"-window-id", "0x10"}, "preview 16"}, Case{{"--window"}, "window"},
+                        Case{{"--idle", "60", "g.sgf"}, "idle 60 /s g.sgf"}}) {
     const RunResult r = RunApp(c.args);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.ran, c.ran);
@@ -391,49 +387,11 @@ TEST(SaverApp, LanguageAndHelpPath) {
 // Any command line gives a defined outcome: random mixtures of our options, their
 // values, switches and junk are either an action or an error naming something.
 TEST(LaunchOptions, RandomCommandLinesGiveADefinedOutcome) {
-  const std::vector<std::string> words = {"/s",
-                                          "/p",
-                                          "/c",
-                                          "/a",
-                                          "/l",
-                                          "-S",
-                                          "//s",
-                                          "--s",
-                                          "/x",
-                                          "s",
-                                          "",
-                                          " ",
-                                          ":",
-                                          "1234",
-                                          "-5",
-                                          "0x10",
-                                          "0X",
-                                          "--set",
-                                          "StoneRadius=5",
-                                          "=",
-                                          "--seed",
-                                          "4294967296",
-                                          "--replay",
-                                          "--render",
-                                          "--size",
-                                          "10x10",
-                                          "--screen",
-                                          "--step",
-                                          "--at",
-                                          "--frames",
-                                          "--until",
-                                          "-root",
-                                          "--root",
-                                          "-window-id",
-                                          "--window-id",
-                                          "--window",
-                                          "--help",
-                                          "--version",
-                                          "--unknown",
-                                          "game.sgf",
-                                          "\xff",
-                                          "/p:0",
-                                          "-c:7"};
+  const std::vector<std::string> words = {
+      "/s", "/p", "/c", "/a", "/l", "-S", "//s", "--s", "/x", "s", "", " ", ":", "1234", "-5", "0x10", "0X",
+      "--set", "StoneRadius=5", "=", "--seed", "4294967296", "--replay", "--render", "--size", "10x10", "--screen",
+      "--step", "--at", "--frames", "--until", "-root", "--root", "-window-id", "--window-id", "--window", "--help",
+      "--version", "--unknown", "game.sgf", "\xff", "/p:0", "-c:7"};
   std::mt19937 random(17);
   for (int run = 0; run < 20000; ++run) {
     std::vector<std::string> args = {"tenukiro"};
@@ -469,10 +427,7 @@ TEST(LaunchOptions, EveryOptionNamesItselfWhenItsArgumentIsMissing) {
 }
 
 TEST(LaunchOptions, NumbersAreReadWholeAndWithinTheirType) {
-  struct Case {
-    std::vector<const char*> args;
-    bool accepted;
-  };
+  struct Case { std::vector<const char*> args; bool accepted; };
   for (const Case& c : {Case{{"--seed", "4294967295", "/s"}, true}, Case{{"--seed", "4294967296", "/s"}, false},
                         Case{{"--seed", "-1", "/s"}, false}, Case{{"--seed", "12x", "/s"}, false},
                         Case{{"--render", "a.png", "--size", "8x6", "--at", "99999999999999999999"}, false},
@@ -492,10 +447,7 @@ TEST(LaunchOptions, TheStepIsGivenOrNot) {
 }
 
 TEST(SaverApp, ANumberSettingMustBeGivenANumber) {
-  struct Case {
-    const char* setting;
-    bool accepted;
-  };
+  struct Case { const char* setting; bool accepted; };
   for (const Case& c : {Case{"StoneRadius=abc", false}, Case{"StoneRadius=", false}, Case{"BackColorRed=1.5", false},
                         Case{"MouseThreshold=x", false}, Case{"CustColorBlue3=z", false}, Case{"LastPage=first", false},
                         Case{"StoneRadius=-3", true}, Case{"StoneRadius=+7", true}, Case{"StoneRadius= 12", true},
@@ -539,18 +491,16 @@ TEST(SaverApp, ARecordThatCannotBeReadIsNamedAndARandomGameStandsIn) {
   const std::string png = folder + "/out.png", record = folder + "/game.sgf", missing = folder + "/missing.sgf";
   std::filesystem::create_directories(folder);
   std::ofstream(record) << "(;SZ[9];B[ee])";
-  struct Case {
-    std::vector<const char*> args;
-    bool warned;
-  };
-  for (const Case& c :
-       {Case{{"--replay", missing.c_str()}, true}, Case{{"--replay", record.c_str()}, false},
-        Case{{"--replay", folder.c_str()}, true},
-        Case{{"--render", png.c_str(), "--size", "32x24", missing.c_str()}, true},
-        Case{{"--render", png.c_str(), "--size", "32x24", record.c_str()}, false},
-        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", record.c_str(), missing.c_str()}, true},
-        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", folder.c_str()}, false},
-        Case{{"--frames", folder.c_str(), "--size", "32x24", "--until", "10", missing.c_str()}, true}}) {
+  struct Case { std::vector<const char*> args; bool warned; };
+  for (const Case& c : {Case{{"--replay", missing.c_str()}, true}, Case{{"--replay", record.c_str()}, false},
+                        Case{{"--replay", folder.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", missing.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", record.c_str()}, false},
+                        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", record.c_str(),
+                              missing.c_str()}, true},
+                        Case{{"--render", png.c_str(), "--size", "32x24", "--at", "10", folder.c_str()}, false},
+                        Case{{"--frames", folder.c_str(), "--size", "32x24", "--until", "10", missing.c_str()},
+                             true}}) {
     const RunResult r = RunApp(c.args);
     EXPECT_EQ(r.status, 0) << c.args.back() << ": " << r.err;
     const bool warned = r.err.find("cannot read '" + missing + "'") != std::string::npos ||
