@@ -13,11 +13,18 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-std::string GameText() {
-  std::ifstream in(std::string(TENUKIRO_CORPUS_DIR) + "/real/katrain/LS_vs_AG_-_G4_-_English.sgf", std::ios::binary);
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+// A professional game from the corpus where there is one, else the record the program carries.
+std::string GameText() {
+  const std::string corpusGame =
+      FileText(std::string(TENUKIRO_CORPUS_DIR) + "/real/katrain/LS_vs_AG_-_G4_-_English.sgf");
+  return corpusGame.empty() ? FileText(std::string(TENUKIRO_SOURCE_DIR) + "/resources/Tenukiro.sgf") : corpusGame;
 }
 
 SettingsRecord BenchSettings() {

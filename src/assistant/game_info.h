@@ -7,7 +7,7 @@
 #include "render/board_layout.h"
 #include "render/canvas.h"
 #include "render/info_block_metrics.h"
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 #include "replay/annotation_state.h"
 
 namespace tenukiro {

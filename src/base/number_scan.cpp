@@ -29,7 +29,7 @@ size_t SkipBlanks(std::string_view text, size_t from, NumberRules::Blanks blanks
 std::optional<ScannedNumber> ScanDecimal(std::string_view text, size_t from, NumberRules rules) {
   size_t i = SkipBlanks(text, from, rules.blanks);
   bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  if (rules.signs && i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
   if (i >= text.size() || !IsDigit(text[i])) return std::nullopt;
   int64_t value = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) value = std::min(value * 10 + (text[i] - '0'), kNumberSaturation);

@@ -15,6 +15,8 @@ struct NumberRules {
   Blanks blanks = Blanks::None;
   // Whether the digits must end the text; otherwise reading stops at the first other character.
   bool wholeText = false;
+  // Whether a sign may stand before the digits.
+  bool signs = true;
 };
 
 struct ScannedNumber {
@@ -29,7 +31,7 @@ inline constexpr int64_t kNumberSaturation = int64_t{1} << 40;
 // Skips the blanks of the rule from `from` on; the index of the first other character.
 size_t SkipBlanks(std::string_view text, size_t from, NumberRules::Blanks blanks);
 
-// Reads the blanks the rules allow, an optional sign and the decimal digits from `from` on.
+// Reads the blanks the rules allow, a sign if they allow one and the decimal digits from `from` on.
 // Nothing when no digit follows the sign, or when the rules want the whole text and more follows.
 std::optional<ScannedNumber> ScanDecimal(std::string_view text, size_t from, NumberRules rules);
 

@@ -11,7 +11,7 @@
 #include "render/geometry.h"
 #include "render/raster.h"
 #include "render/span_shapes.h"
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace tenukiro {
 

@@ -57,8 +57,8 @@ CellImages PatternImages(const SettingsRecord& settings, int R, const PatternPat
                               settings, sphere);
   images.white = PatternStone(R, background, patterns.whiteStones, static_cast<Color>(settings.Effective(WhiteColor)),
                               settings, sphere);
-  images.empty = std::make_unique<CellImage>(2 * R + 1, 2 * R + 1);
-  PutBackground(*images.empty, background, static_cast<Color>(settings.Effective(BackColor)));
+  images.emptyPoint = std::make_unique<CellImage>(2 * R + 1, 2 * R + 1);
+  PutBackground(*images.emptyPoint, background, static_cast<Color>(settings.Effective(BackColor)));
   return images;
 }
 
@@ -72,7 +72,7 @@ CellImages SphereImages(const SettingsRecord& settings, int R, SphereImageRender
       !MakeSphereStone(*images.white, R, static_cast<Color>(settings.Effective(WhiteColor)), settings, sphere)) {
     return {};
   }
-  images.empty = std::make_unique<CellImage>(side, side, static_cast<Color>(settings.Effective(BackColor)));
+  images.emptyPoint = std::make_unique<CellImage>(side, side, static_cast<Color>(settings.Effective(BackColor)));
   return images;
 }
 

@@ -16,7 +16,7 @@ namespace tenukiro {
 struct CellImages {
   std::unique_ptr<CellImage> black;
   std::unique_ptr<CellImage> white;
-  std::unique_ptr<CellImage> empty;
+  std::unique_ptr<CellImage> emptyPoint;  // the board under an empty point
 };
 
 // Cell images larger than this are not made: such a radius only comes from a window far wider

@@ -51,9 +51,9 @@ void PointPainter::DrawPoint(int x, int y) {
 }
 
 void PointPainter::DrawCellBackground(Point c) {
-  if (ctx_.images.empty) {
-    const int side = ctx_.images.empty->width();
-    canvas_.BitBlt(Point{c.x - R_, c.y - R_}, Size{side, side}, ctx_.images.empty->raster(), Point{});
+  if (ctx_.images.emptyPoint) {
+    const int side = ctx_.images.emptyPoint->width();
+    canvas_.BitBlt(Point{c.x - R_, c.y - R_}, Size{side, side}, ctx_.images.emptyPoint->raster(), Point{});
   } else {
     canvas_.FillRect(RectAt(c.x - R_, c.y - R_, ctx_.layout.D, ctx_.layout.D), back_);
   }

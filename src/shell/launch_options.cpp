@@ -1,24 +1,35 @@
 #include "shell/launch_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstddef>
+#include <iterator>
 #include <span>
 #include <string_view>
 
+#include "base/number_scan.h"
 #include "settings/profile.h"
 #include "settings/setting_names.h"
 
 namespace tenukiro {
 namespace {
 
-// The one reader of numbers: the whole text in the given base, nothing else around it.
-template <typename Number>
-std::optional<Number> ReadNumber(std::string_view text, int base = 10) {
-  Number value{};
+// A window number in the given base, the whole text: X and Windows window numbers use all 64
+// bits, past what the decimal reader keeps exact.
+std::optional<uint64_t> ReadWindowNumber(std::string_view text, int base) {
+  uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+// Counts, seconds, seeds and sizes: unsigned decimal digits and nothing else. A number the
+// reader saturated is too large for any of them.
+std::optional<std::int64_t> ReadCount(std::string_view text) {
+  const auto read = ScanDecimal(text, 0, {NumberRules::Blanks::None, true, false});
+  if (!read || read->value >= kNumberSaturation) return std::nullopt;
+  return read->value;
 }
 
 // How an option's argument is read, and what is said when it is missing or bad.
@@ -67,19 +78,19 @@ bool ReadArgument(ArgumentKind kind, std::string_view text, Argument& out) {
       return size.has_value();
     }
     case ArgumentKind::Count: {
-      const auto count = ReadNumber<std::int64_t>(text);
+      const auto count = ReadCount(text);
       if (count) out.count = *count;
-      return count && *count >= 0;
+      return count.has_value();
     }
     case ArgumentKind::Seconds: {
-      const auto count = ReadNumber<std::int64_t>(text);
+      const auto count = ReadCount(text);
       if (count) out.count = *count;
       return count && *count >= 1 && *count <= kMaxIdleSeconds;
     }
     case ArgumentKind::Seed: {
-      const auto seed = ReadNumber<uint32_t>(text);
-      if (seed) out.seed = *seed;
-      return seed.has_value();
+      const auto seed = ReadCount(text);
+      if (seed) out.seed = static_cast<uint32_t>(*seed);
+      return seed && *seed <= UINT32_MAX;
     }
     case ArgumentKind::WindowId:
       out.window = ParseWindowId(std::string(text));
@@ -157,6 +168,7 @@ struct Option {
   std::string_view name;
   Spelling spelling;
   ArgumentKind argument;
+  std::string_view argumentName;  // what the usage calls the argument
   void (*apply)(LaunchOptions&, const Argument&);
   bool endsParsing = false;  // what follows is not read
 };
@@ -164,44 +176,44 @@ struct Option {
 using Action = LaunchOptions::Action;
 
 constexpr Option kOptions[] = {
-    {"--help", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
+    {"--help", Spelling::Exact, ArgumentKind::None, "", [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
      true},
-    {"-h", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
+    {"-h", Spelling::Exact, ArgumentKind::None, "", [](LaunchOptions& o, const Argument&) { o.action = Action::Help; },
      true},
-    {"--version", Spelling::Exact, ArgumentKind::None,
+    {"--version", Spelling::Exact, ArgumentKind::None, "",
      [](LaunchOptions& o, const Argument&) { o.action = Action::Version; }, true},
-    {"root", Spelling::OneOrTwoDashes, ArgumentKind::HostWindow,
+    {"root", Spelling::OneOrTwoDashes, ArgumentKind::HostWindow, "",
      [](LaunchOptions& o, const Argument& a) { o.xscreensaverTarget = PreviewTarget{a.window}; }},
-    {"window-id", Spelling::OneOrTwoDashes, ArgumentKind::WindowId,
+    {"window-id", Spelling::OneOrTwoDashes, ArgumentKind::WindowId, "ID",
      [](LaunchOptions& o, const Argument& a) { o.xscreensaverTarget = PreviewTarget{a.window}; }},
-    {"--window", Spelling::Exact, ArgumentKind::None, [](LaunchOptions& o, const Argument&) { o.inWindow = true; }},
-    {"--idle", Spelling::Exact, ArgumentKind::Seconds,
+    {"--window", Spelling::Exact, ArgumentKind::None, "", [](LaunchOptions& o, const Argument&) { o.inWindow = true; }},
+    {"--idle", Spelling::Exact, ArgumentKind::Seconds, "SECONDS",
      [](LaunchOptions& o, const Argument& a) { o.idleSeconds = static_cast<int>(a.count); }},
-    {"--replay", Spelling::Exact, ArgumentKind::File,
+    {"--replay", Spelling::Exact, ArgumentKind::File, "FILE",
      [](LaunchOptions& o, const Argument& a) {
        o.action = Action::Replay;
        o.replayPath = a.text;
      }},
-    {"--render", Spelling::Exact, ArgumentKind::File,
+    {"--render", Spelling::Exact, ArgumentKind::File, "OUT.png",
      [](LaunchOptions& o, const Argument& a) {
        o.action = Action::Render;
        o.renderOutput = a.text;
      }},
-    {"--frames", Spelling::Exact, ArgumentKind::Folder,
+    {"--frames", Spelling::Exact, ArgumentKind::Folder, "DIR",
      [](LaunchOptions& o, const Argument& a) {
        o.action = Action::Frames;
        o.framesFolder = a.text;
      }},
-    {"--size", Spelling::Exact, ArgumentKind::Size, [](LaunchOptions& o, const Argument& a) { o.renderSize = a.size; }},
-    {"--screen", Spelling::Exact, ArgumentKind::Size,
+    {"--size", Spelling::Exact, ArgumentKind::Size, "WxH", [](LaunchOptions& o, const Argument& a) { o.renderSize = a.size; }},
+    {"--screen", Spelling::Exact, ArgumentKind::Size, "WxH",
      [](LaunchOptions& o, const Argument& a) { o.screenSize = a.size; }},
-    {"--step", Spelling::Exact, ArgumentKind::Count,
+    {"--step", Spelling::Exact, ArgumentKind::Count, "N",
      [](LaunchOptions& o, const Argument& a) { o.renderStep = a.count; }},
-    {"--at", Spelling::Exact, ArgumentKind::Count, [](LaunchOptions& o, const Argument& a) { o.renderAt = a.count; }},
-    {"--until", Spelling::Exact, ArgumentKind::Count,
+    {"--at", Spelling::Exact, ArgumentKind::Count, "MS", [](LaunchOptions& o, const Argument& a) { o.renderAt = a.count; }},
+    {"--until", Spelling::Exact, ArgumentKind::Count, "MS",
      [](LaunchOptions& o, const Argument& a) { o.renderUntil = a.count; }},
-    {"--seed", Spelling::Exact, ArgumentKind::Seed, [](LaunchOptions& o, const Argument& a) { o.seed = a.seed; }},
-    {"--set", Spelling::Exact, ArgumentKind::Setting,
+    {"--seed", Spelling::Exact, ArgumentKind::Seed, "N", [](LaunchOptions& o, const Argument& a) { o.seed = a.seed; }},
+    {"--set", Spelling::Exact, ArgumentKind::Setting, "Name=Value",
      [](LaunchOptions& o, const Argument& a) { o.settingOverrides.push_back(a.setting); }},
 };
 
@@ -295,6 +307,56 @@ LaunchOptions FinishSwitches(LaunchOptions options, const std::vector<const char
   return options;
 }
 
+// The usage's forms, then its closing lines. An option named here gets its argument's name
+// from the table, so the two cannot drift apart.
+constexpr std::string_view kUsageLines[] = {
+    "[/s | /p ID | /l ID] [FILE|FOLDER...]",
+    "[-root | -window-id | --window] [FILE|FOLDER...]",
+    "--idle [FILE|FOLDER...]",
+    "[/c[:ID] | /a ID]",
+    "--replay",
+    "--render --size [--screen] [--step] FILE",
+    "--render --size [--screen] --at [FILE...]",
+    "--frames --size [--screen] --until [FILE...]",
+    "--help | -h | --version",
+    "each form also takes --seed and --set (repeatable); records given",
+    "replace the profile's list for this run, a FOLDER standing for every .sgf file under it",
+};
+constexpr size_t kUsageForms = 9;
+
+// How the usage spells an option and its argument: "-window-id ID", "--idle SECONDS".
+std::string UsageSpelling(const Option& option) {
+  std::string spelling = option.spelling == Spelling::OneOrTwoDashes ? "-" : "";
+  spelling += option.name;
+  if (!option.argumentName.empty()) {
+    spelling += ' ';
+    spelling += option.argumentName;
+  }
+  return spelling;
+}
+
+// One usage line with each option word followed by its argument's name; brackets around a
+// word stay around the pair.
+std::string WithArgumentNames(std::string_view line) {
+  std::string out;
+  size_t start = 0;
+  while (start <= line.size()) {
+    const size_t space = std::min(line.find(' ', start), line.size());
+    std::string_view word = line.substr(start, space - start);
+    const size_t open = word.find_first_not_of('[');
+    const size_t close = word.find_last_not_of(']');
+    const Option* option = open == std::string_view::npos ? nullptr : FindOption(word.substr(open, close + 1 - open));
+    if (!out.empty()) out += ' ';
+    if (option) {
+      out.append(word.substr(0, open)).append(UsageSpelling(*option)).append(word.substr(close + 1));
+    } else {
+      out.append(word);
+    }
+    start = space + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<std::pair<int, int>> ParseSizeText(const std::string& text) {
@@ -303,8 +365,8 @@ std::optional<std::pair<int, int>> ParseSizeText(const std::string& text) {
   const std::string_view view = text;
   const auto side = [](std::string_view digits) -> std::optional<int> {
     if (digits.size() > 9) return std::nullopt;
-    const auto value = ReadNumber<int>(digits);
-    return value && *value >= 0 ? value : std::nullopt;
+    const auto value = ReadCount(digits);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
   };
   const auto width = side(view.substr(0, x)), height = side(view.substr(x + 1));
   if (!width || !height) return std::nullopt;
@@ -318,21 +380,26 @@ std::optional<uint64_t> ParseWindowId(const std::string& text) {
     digits.remove_prefix(2);
     base = 16;
   }
-  return ReadNumber<uint64_t>(digits, base);
+  return ReadWindowNumber(digits, base);
 }
 
 std::string UsageText() {
-  return "usage: tenukiro [/s | /p ID | /l ID] [FILE|FOLDER...]\n"
-         "       tenukiro [-root | -window-id ID | --window] [FILE|FOLDER...]\n"
-         "       tenukiro --idle SECONDS [FILE|FOLDER...]\n"
-         "       tenukiro [/c[:ID] | /a ID]\n"
-         "       tenukiro --replay FILE\n"
-         "       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n"
-         "       tenukiro --render OUT.png --size WxH [--screen WxH] --at MS [FILE...]\n"
-         "       tenukiro --frames DIR --size WxH [--screen WxH] --until MS [FILE...]\n"
-         "       tenukiro --help | --version\n"
-         "each form also takes --seed N and --set Name=Value (repeatable); records given\n"
-         "replace the profile's list for this run, a FOLDER standing for every .sgf file under it\n";
+  std::string text;
+  for (size_t i = 0; i < std::size(kUsageLines); ++i) {
+    text += i == 0 ? "usage: tenukiro " : i < kUsageForms ? "       tenukiro " : "";
+    text += WithArgumentNames(kUsageLines[i]);
+    text += '\n';
+  }
+  return text;
+}
+
+std::vector<std::string> UnmentionedOptions() {
+  const std::string usage = UsageText();
+  std::vector<std::string> missing;
+  for (const Option& option : kOptions) {
+    if (usage.find(UsageSpelling(option)) == std::string::npos) missing.emplace_back(option.name);
+  }
+  return missing;
 }
 
 LaunchOptions ParseLaunchArguments(int argc, const char* const* argv, const char* xscreensaverWindow) {

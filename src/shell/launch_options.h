@@ -58,4 +58,7 @@ std::optional<uint64_t> ParseWindowId(const std::string& text);
 
 std::string UsageText();
 
+// The options the usage does not name with their argument; empty while the two agree.
+std::vector<std::string> UnmentionedOptions();
+
 }  // namespace tenukiro

@@ -12,7 +12,7 @@
 #include "shell/start_trace.h"
 #include "show/snapshot.h"
 #include "show/simulated_show.h"
-#include "sphere/process_sphere_renderer.h"
+#include "sphere/shared_sphere_renderer.h"
 
 namespace tenukiro {
 namespace {
@@ -36,7 +36,7 @@ int RenderSnapshotPng(const LaunchOptions& options, const Profile& profile, cons
   request.screenWidth = options.screenSize ? options.screenSize->first : 0;
   request.step = options.renderStep.value_or(0);
   const Raster frame = RenderSnapshotFile(options.replayPath, settings, request,
-                                          PatternPathsFor(profile, programDirectory), ProcessSphereRenderer());
+                                          PatternPathsFor(profile, programDirectory), SharedSphereRenderer());
   if (frame.empty()) {
     err << "tenukiro: no picture of " << request.clientWidth << "x" << request.clientHeight << " can be made\n";
     return 1;
@@ -52,7 +52,7 @@ int RunShow(const LaunchOptions& options, const Profile& profile, const std::str
     err << "tenukiro: no picture of " << client.width << "x" << client.height << " can be made\n";
     return 1;
   }
-  SimulatedShow show(profile, client, screen, programDirectory, ProcessSphereRenderer());
+  SimulatedShow show(profile, client, screen, programDirectory, SharedSphereRenderer());
   if (options.action == LaunchOptions::Action::Render) {
     show.RunUntil(static_cast<uint32_t>(std::min<std::int64_t>(*options.renderAt, UINT32_MAX)));
     return WritePicture(show.Surface(), options.renderOutput, err);

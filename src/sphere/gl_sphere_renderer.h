@@ -1,8 +1,8 @@
 #pragma once
 
 #include "render/sphere_image_renderer.h"
-#include "sphere/clear_renderer.h"
-#include "sphere/sphere_renderer.h"
+#include "sphere/gl_clear_scene.h"
+#include "sphere/gl_sphere_scene.h"
 
 namespace tenukiro {
 
@@ -27,8 +27,8 @@ class GlSphereRenderer : public SphereImageRenderer {
   static GlSphereRenderer* Instance();
 
  private:
-  SphereRenderer sphere_;
-  ClearRenderer clear_;
+  GlSphereScene sphere_;
+  GlClearScene clear_;
 };
 
 }  // namespace tenukiro

@@ -10,7 +10,7 @@
 
 #include "assistant/game_info.h"
 #include "base/language.h"
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 #include "replay/loaded_record.h"
 
 namespace tenukiro {

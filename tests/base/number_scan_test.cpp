@@ -32,6 +32,9 @@ TEST(NumberScan, EachRuleReadsItsOwnKindOfText) {
       {" -12", {Blanks::SpacesAndTabs, true}, -12, 4},
       {"99999999999999999999", {}, kNumberSaturation, 20},
       {"-99999999999999999999", {}, -kNumberSaturation, 21},
+      {"+5", {Blanks::None, true, false}, std::nullopt, 0},  // unsigned text
+      {"-5", {Blanks::None, false, false}, std::nullopt, 0},
+      {"5-", {Blanks::None, false, false}, 5, 1},
   };
   for (const Case& c : cases) {
     const std::optional<ScannedNumber> read = ScanDecimal(c.text, 0, c.rules);

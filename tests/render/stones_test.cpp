@@ -141,7 +141,7 @@ TEST(Stones, NoImagesForTheFlatLookOrAMissingRenderer) {
   EXPECT_TRUE(sphere.calls.empty());
   const CellImages noRenderer = BuildCellImages(Look(0, 1), 8, {}, nullptr);
   EXPECT_EQ(noRenderer.black, nullptr);
-  EXPECT_EQ(noRenderer.empty, nullptr);
+  EXPECT_EQ(noRenderer.emptyPoint, nullptr);
   sphere.works = false;
   EXPECT_EQ(BuildCellImages(Look(0, 1), 8, {}, &sphere).white, nullptr);
 }
@@ -164,7 +164,7 @@ TEST(Stones, SpheresAreRenderedAtTheirSizeWithARimAndTheBoardAround) {
   EXPECT_NE(rim, kBlackStone);
   EXPECT_NE(rim, kBoard);
   for (int y = 0; y < 17; ++y) {
-    for (int x = 0; x < 17; ++x) ASSERT_EQ(images.empty->raster().GetPixel(x, y), kBoard);
+    for (int x = 0; x < 17; ++x) ASSERT_EQ(images.emptyPoint->raster().GetPixel(x, y), kBoard);
   }
 
   sphere.calls.clear();
@@ -220,7 +220,7 @@ TEST_F(PatternFolder, ExactSizeStoneBitmapsAreCopiedAndOthersScaled) {
     }
   }
   EXPECT_GT(mixed, 0);
-  EXPECT_EQ(images.empty->raster().GetPixel(3, 4), Rgb(10, 20, 30));
+  EXPECT_EQ(images.emptyPoint->raster().GetPixel(3, 4), Rgb(10, 20, 30));
 }
 
 TEST_F(PatternFolder, MissingFilesFallBackToTheBoardColourAndSpheres) {
@@ -229,13 +229,13 @@ TEST_F(PatternFolder, MissingFilesFallBackToTheBoardColourAndSpheres) {
   // Spheres even with the three-dimensional look off.
   ASSERT_EQ(sphere.calls.size(), 2u);
   EXPECT_EQ(none.black->raster().GetPixel(6, 6), kBlackStone);
-  EXPECT_EQ(none.empty->raster().GetPixel(0, 0), kBoard);
-  EXPECT_EQ(none.empty->raster().GetPixel(12, 12), kBoard);
+  EXPECT_EQ(none.emptyPoint->raster().GetPixel(0, 0), kBoard);
+  EXPECT_EQ(none.emptyPoint->raster().GetPixel(12, 12), kBoard);
   // Without any renderer the stones are flat, the background stays.
   WriteBmp(Path("BACKGR.BMP"), Checkerboard(3, Rgb(1, 2, 3), Rgb(1, 2, 3)));
   const CellImages flat = BuildCellImages(Look(1, 0), 6, Paths(), nullptr);
   EXPECT_EQ(flat.black, nullptr);
-  EXPECT_EQ(flat.empty->raster().GetPixel(5, 5), Rgb(1, 2, 3));
+  EXPECT_EQ(flat.emptyPoint->raster().GetPixel(5, 5), Rgb(1, 2, 3));
   // A file that is not a bitmap is a missing one.
   std::ofstream(Path("BLACKS.BMP")) << "not a bitmap";
   EXPECT_EQ(BuildCellImages(Look(1, 0), 6, Paths(), nullptr).black, nullptr);

@@ -7,6 +7,7 @@
 #include "pixel_map.h"
 #include "render/canvas.h"
 #include "render/font_match.h"
+#include "text/text_encoding.h"
 
 namespace tenukiro {
 namespace {
@@ -296,6 +297,17 @@ TEST_F(DrawTextTest, CentredLineIsCentredInTheRectangleAndClipped) {
   raster_ = Raster(200, 60, kWhite);
   canvas_.DrawText("zzzzz!", narrow, kDtCenter);
   EXPECT_EQ(InkBox(raster_, kWhite), narrow);
+}
+
+TEST(TextEncoding, TheCanvasReadsTextInItsEncoding) {
+  Raster none;
+  Canvas canvas(none);
+  canvas.SelectFont(Font("Arial", 20));
+  const std::string bytes = "\xCF\xF0\xE8\xE2\xE5\xF2";  // "Привет" in Windows-1251
+  const int utf8 = canvas.GetTextExtent("Привет").width;
+  EXPECT_NE(canvas.GetTextExtent(bytes).width, utf8);
+  canvas.SetTextEncoding(TextEncoding::ForCharset("Windows-1251"));
+  EXPECT_EQ(canvas.GetTextExtent(bytes).width, utf8);
 }
 
 }  // namespace

@@ -173,6 +173,37 @@ TEST(LaunchOptions, RenderSnapshots) {
   EXPECT_NE(UsageText().find("--render OUT.png --size WxH"), std::string::npos);
 }
 
+TEST(LaunchOptions, NumbersAreUnsignedDigitsWithinTheirRange) {
+  struct Case {
+    std::vector<const char*> args;
+    bool accepted;
+  };
+  for (const Case& c : {Case{{"--seed", "4294967295"}, true}, Case{{"--seed", "4294967296"}, false},
+                        Case{{"--seed", "+3"}, false}, Case{{"--seed", "-1"}, false}, Case{{"--seed", "3 "}, false},
+                        Case{{"--idle", "86400"}, true}, Case{{"--idle", "86401"}, false},
+                        Case{{"--idle", "+9"}, false}, Case{{"--idle", "0"}, false},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "1099511627775"}, true},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "99999999999999999999"}, false},
+                        Case{{"--render", "a.png", "--size", "8x6", "--at", "+5"}, false},
+                        Case{{"--render", "a.png", "--size", "08x06", "--at", "0"}, true}}) {
+    const LaunchOptions o = Parse(c.args);
+    EXPECT_EQ(o.action != LaunchOptions::Action::Error, c.accepted) << c.args.back() << ": " << o.error;
+  }
+  EXPECT_EQ(Parse({"--render", "a.png", "--size", "8x6", "--at", "1099511627775"}).renderAt, 1099511627775);
+}
+
+TEST(LaunchOptions, TheUsageNamesEveryOptionWithItsArgument) {
+  EXPECT_EQ(UnmentionedOptions(), std::vector<std::string>{});
+  const std::string usage = UsageText();
+  for (const char* line : {"usage: tenukiro [/s | /p ID | /l ID] [FILE|FOLDER...]\n",
+                           "\n       tenukiro [-root | -window-id ID | --window] [FILE|FOLDER...]\n",
+                           "\n       tenukiro --render OUT.png --size WxH [--screen WxH] [--step N] FILE\n",
+                           "\n       tenukiro [/c[:ID] | /a ID]\n",
+                           "\neach form also takes --seed N and --set Name=Value (repeatable); records given\n"}) {
+    EXPECT_NE(usage.find(line), std::string::npos) << line << "not in\n" << usage;
+  }
+}
+
 TEST(LaunchOptions, SizeTexts) {
   EXPECT_EQ(ParseSizeText("1x1"), (std::pair<int, int>{1, 1}));
   EXPECT_EQ(ParseSizeText("100000x20"), (std::pair<int, int>{100000, 20}));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "sphere/lighting_parameters.h"
-#include "sphere/sphere_renderer.h"
+#include "sphere/gl_sphere_scene.h"
 
 namespace tenukiro {
 namespace {
@@ -14,7 +14,7 @@ class LightingParametersTest : public ::testing::Test {
     context_.SetViewport(5, 5);
   }
 
-  SphereRenderer context_;
+  GlSphereScene context_;
   LightingParameters& block_ = SharedLightingParameters();
 };
 
@@ -51,7 +51,7 @@ TEST_F(LightingParametersTest, SettingTheViewportRestoresEveryDefault) {
 }
 
 TEST(OffscreenGlContextTest, NothingRendersWithoutACreatedContext) {
-  SphereRenderer context;
+  GlSphereScene context;
   EXPECT_FALSE(context.Begin(5, 5));
   ASSERT_TRUE(context.Create());
   EXPECT_TRUE(context.Create());
@@ -63,7 +63,7 @@ TEST(OffscreenGlContextTest, NothingRendersWithoutACreatedContext) {
 }
 
 TEST(OffscreenGlContextTest, ReadingIntoAnImageOfAnotherSizeDoesNothing) {
-  SphereRenderer context;
+  GlSphereScene context;
   ASSERT_TRUE(context.Create());
   ASSERT_TRUE(context.Begin(5, 5));
   context.SetViewport(5, 5);
@@ -77,7 +77,7 @@ TEST(OffscreenGlContextTest, ReadingIntoAnImageOfAnotherSizeDoesNothing) {
   EXPECT_EQ(same.GetPixel(0, 0), Rgb(0, 0, 0));
 }
 
-Raster RenderOnce(SphereRenderer& context, int side) {
+Raster RenderOnce(GlSphereScene& context, int side) {
   Raster image(side, side);
   if (!context.Begin(side, side)) return image;
   context.SetViewport(side, side);
@@ -89,7 +89,7 @@ Raster RenderOnce(SphereRenderer& context, int side) {
 }
 
 TEST(OffscreenGlContextTest, AContextMadeAgainAfterAReleaseRendersTheSame) {
-  SphereRenderer context;
+  GlSphereScene context;
   ASSERT_TRUE(context.Create());
   const Raster first = RenderOnce(context, 15);
   context.Release();

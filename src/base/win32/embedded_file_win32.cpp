@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/win32/program_path.h"
 #include "base/win32/wide_text.h"
 
 namespace tenukiro {
@@ -14,16 +15,7 @@ size_t NameStart(std::string_view path) {
 }
 
 std::wstring ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path = ProgramPath();
   return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 

@@ -16,7 +16,7 @@
 #include "shell/idle/idle_watcher.h"
 #include "shell/wayland/display_platform.h"
 #include "shell/wayland/wayland_show.h"
-#include "sphere/process_sphere_renderer.h"
+#include "sphere/shared_sphere_renderer.h"
 
 namespace tenukiro {
 
@@ -45,7 +45,7 @@ int QtPlatform::RunConfiguration(Profile& profile, const CommandLine& commandLin
   ConfigDialogServices services;
   services.programDirectory = programDirectory_;
   services.helpPage = HelpFilePathFor(programDirectory_, IsFrench() != 0);
-  services.makePreview = ShowWidget::PreviewMaker(programDirectory_, ProcessSphereRenderer());
+  services.makePreview = ShowWidget::PreviewMaker(programDirectory_, SharedSphereRenderer());
   uint64_t owner = commandLine.window > 0 ? static_cast<uint64_t>(commandLine.window) : 0;
   if (commandLine.ownerIsForeground && QGuiApplication::platformName() == QStringLiteral("xcb")) {
     owner = ActiveX11Window();
@@ -54,26 +54,26 @@ int QtPlatform::RunConfiguration(Profile& profile, const CommandLine& commandLin
 }
 
 int QtPlatform::RunPreview(Profile& profile, const PreviewTarget& target) {
-  return RunX11Preview(profile, target, programDirectory_, ProcessSphereRenderer());
+  return RunX11Preview(profile, target, programDirectory_, SharedSphereRenderer());
 }
 
 int QtPlatform::RunScreenSaver(Profile& profile) {
   // On a Wayland session the show needs no Qt at all.
   if (SessionDisplayPlatform() == DisplayPlatform::Wayland) {
-    return RunWaylandShow(profile, WaylandShowKind::Saver, programDirectory_, ProcessSphereRenderer());
+    return RunWaylandShow(profile, WaylandShowKind::Saver, programDirectory_, SharedSphereRenderer());
   }
   QApplication& app = Application();
-  SaverScreens screens(profile, programDirectory_, ProcessSphereRenderer());
+  SaverScreens screens(profile, programDirectory_, SharedSphereRenderer());
   screens.Start();
   return app.exec();
 }
 
 int QtPlatform::RunInWindow(Profile& profile) {
   if (SessionDisplayPlatform() == DisplayPlatform::Wayland) {
-    return RunWaylandShow(profile, WaylandShowKind::Window, programDirectory_, ProcessSphereRenderer());
+    return RunWaylandShow(profile, WaylandShowKind::Window, programDirectory_, SharedSphereRenderer());
   }
   QApplication& app = Application();
-  ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, ProcessSphereRenderer());
+  ShowWidget window(profile, ShowWidget::Mode::Windowed, programDirectory_, SharedSphereRenderer());
   window.Start();
   return app.exec();
 }

@@ -6,25 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/program_path.h"
 #include "base/win32/wide_text.h"
 #include "shell/saver_app.h"
 #include "shell/win32/win32_platform.h"
 
 namespace {
-
-// The executable's own path, which locates the bundled record, patterns and help.
-std::string ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return tenukiro::Utf8FromWide(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
 
 // The folder of a Windows path, ending with its separator; empty without one.
 std::string FolderOf(const std::string& path) {
@@ -45,7 +32,8 @@ std::vector<std::string> Arguments() {
 }  // namespace
 
 int main() {
-  const std::string path = ExecutablePath();
+  // The program's own path locates the bundled record, patterns and help.
+  const std::string path = tenukiro::Utf8FromWide(tenukiro::ProgramPath());
   const std::vector<std::string> arguments = Arguments();
   std::vector<const char*> argv;
   for (const std::string& argument : arguments) argv.push_back(argument.c_str());

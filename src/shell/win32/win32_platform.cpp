@@ -11,7 +11,7 @@
 #include "shell/win32/saver_password.h"
 #include "shell/win32/saver_session.h"
 #include "shell/win32/show_window_win32.h"
-#include "sphere/process_sphere_renderer.h"
+#include "sphere/shared_sphere_renderer.h"
 
 namespace tenukiro {
 namespace {
@@ -30,7 +30,7 @@ int RunMessageLoop() {
 }
 
 int RunShow(Profile& profile, ShowWindowWin32::Mode mode, HWND parent, const std::string& programDirectory) {
-  ShowWindowWin32 window(profile, mode, programDirectory, ProcessSphereRenderer());
+  ShowWindowWin32 window(profile, mode, programDirectory, SharedSphereRenderer());
   if (!window.Create(parent)) return 1;
   return RunMessageLoop();
 }
@@ -56,7 +56,7 @@ int Win32Platform::RunConfiguration(Profile& profile, const CommandLine& command
   ConfigDialogHost host;
   host.programDirectory = programDirectory_;
   host.helpPage = HelpFilePathFor(programDirectory_, IsFrench() != 0);
-  host.makePreview = ShowWindowWin32::PreviewMaker(programDirectory_, ProcessSphereRenderer());
+  host.makePreview = ShowWindowWin32::PreviewMaker(programDirectory_, SharedSphereRenderer());
   return RunConfigDialog(owner, profile, host);
 }
 
@@ -70,7 +70,7 @@ int Win32Platform::RunPreview(Profile& profile, const PreviewTarget& target) {
 int Win32Platform::RunScreenSaver(Profile& profile) {
   SaverSession session(profile);
   const bool showOnEvery = ReadShowSettings(profile).Registry(AllScreens) == 1;
-  if (!session.Start(profile, showOnEvery, programDirectory_, ProcessSphereRenderer())) return 1;
+  if (!session.Start(profile, showOnEvery, programDirectory_, SharedSphereRenderer())) return 1;
   return RunMessageLoop();
 }
 

@@ -16,7 +16,7 @@
 #include "base/path_kind.h"
 #include "base/whole_file.h"
 #include "render/font.h"
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 #include "settings/win32/registry_profile.h"
 #include "sphere/gl_sphere_renderer.h"
 

@@ -1,4 +1,4 @@
-#include "sphere/process_sphere_renderer.h"
+#include "sphere/shared_sphere_renderer.h"
 
 #include <unistd.h>
 
@@ -23,7 +23,7 @@ std::string RunningProgramDirectory() {
 
 }  // namespace
 
-SphereImageRenderer* ProcessSphereRenderer() {
+SphereImageRenderer* SharedSphereRenderer() {
   static ModuleSphereRenderer module(ModuleFilePath(RunningProgramDirectory(), kSphereModuleName));
   static CachedSphereRenderer cached(module);
   return &cached;

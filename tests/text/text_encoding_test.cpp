@@ -1,11 +1,10 @@
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
 
-#include "render/canvas.h"
 
 namespace tenukiro {
 namespace {
@@ -86,17 +85,6 @@ TEST(TextEncoding, BytesTheCharsetCannotReadAreReadOneByOne) {
   // Stateful charsets are flushed and reset.
   const TextEncoding jis = TextEncoding::ForCharset("ISO-2022-JP");
   EXPECT_EQ(ToUtf8(Encode("碁 go 碁", "ISO-2022-JP"), jis), "碁 go 碁");
-}
-
-TEST(TextEncoding, TheCanvasReadsTextInItsEncoding) {
-  Raster none;
-  Canvas canvas(none);
-  canvas.SelectFont(Font("Arial", 20));
-  const std::string bytes = Encode("Привет", "WINDOWS-1251");
-  const int utf8 = canvas.GetTextExtent("Привет").width;
-  EXPECT_NE(canvas.GetTextExtent(bytes).width, utf8);
-  canvas.SetTextEncoding(TextEncoding::ForCharset("Windows-1251"));
-  EXPECT_EQ(canvas.GetTextExtent(bytes).width, utf8);
 }
 
 }  // namespace

@@ -9,6 +9,6 @@ namespace tenukiro {
 // the program (see ModuleFilePath), loaded on the first sphere; its requests fail when the
 // module is missing or GL cannot render here. On Windows it is linked in, and null when GL
 // cannot render. Either way the stones and the assistant are then drawn flat.
-SphereImageRenderer* ProcessSphereRenderer();
+SphereImageRenderer* SharedSphereRenderer();
 
 }  // namespace tenukiro

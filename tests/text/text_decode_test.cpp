@@ -1,4 +1,4 @@
-#include "render/text_decode.h"
+#include "text/text_decode.h"
 
 #include <gtest/gtest.h>
 

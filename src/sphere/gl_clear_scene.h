@@ -5,7 +5,7 @@
 namespace tenukiro {
 
 // A scene with nothing in it: the image becomes the clear colour.
-class ClearRenderer : public OffscreenGlContext {
+class GlClearScene : public OffscreenGlContext {
  protected:
   void Setup() override;
   void Draw() override {}

@@ -1,4 +1,4 @@
-#include "sphere/sphere_renderer.h"
+#include "sphere/gl_sphere_scene.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -40,9 +40,9 @@ void DrawQuadricSphere() {
 
 }  // namespace
 
-void SphereRenderer::Setup() { DefaultSetup(); }
+void GlSphereScene::Setup() { DefaultSetup(); }
 
-void SphereRenderer::DrawSphereList() {
+void GlSphereScene::DrawSphereList() {
   // The quadric's 14,400 facets are generated once per context, then replayed for every image.
   // A context made anew after a release knows no list yet.
   if (sphereList_ == 0 || glIsList(sphereList_) == GL_FALSE) {
@@ -55,7 +55,7 @@ void SphereRenderer::DrawSphereList() {
   glCallList(sphereList_);
 }
 
-void SphereRenderer::Draw() {
+void GlSphereScene::Draw() {
   const LightingParameters& light = SharedLightingParameters();
   SetMaterial();
   glLoadIdentity();

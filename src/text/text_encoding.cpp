@@ -1,4 +1,4 @@
-#include "render/text_encoding.h"
+#include "text/text_encoding.h"
 
 #include <iconv.h>
 
@@ -10,7 +10,7 @@
 #include "base/charset_names.h"
 #include "base/text_compare.h"
 #include "base/utf8.h"
-#include "render/text_decode.h"
+#include "text/text_decode.h"
 #include "sgf/property_id.h"
 #include "sgf/sgf_collection.h"
 #include "sgf/sgf_node.h"

@@ -6,7 +6,7 @@ namespace tenukiro {
 
 // The lit sphere scene: a smooth sphere of radius 5 whose near cap, cut by the far plane, just
 // touches the edges of the image.
-class SphereRenderer : public OffscreenGlContext {
+class GlSphereScene : public OffscreenGlContext {
  protected:
   void Setup() override;
   void Draw() override;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/text_decode.h"
+#include "text/text_decode.h"
 
 namespace tenukiro {
 

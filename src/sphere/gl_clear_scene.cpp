@@ -1,0 +1,7 @@
+#include "sphere/gl_clear_scene.h"
+
+namespace tenukiro {
+
+void GlClearScene::Setup() { DefaultSetup(); }
+
+}  // namespace tenukiro
