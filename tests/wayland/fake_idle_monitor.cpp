@@ -130,9 +130,6 @@ int FakeIdleMonitor::Answer(sd_bus_message* message) {
     calls_.push_back("RemoveWatch " + std::to_string(id));
     return sd_bus_reply_method_return(message, "");
   }
-  if (sd_bus_message_is_method_call(message, kInterface, "GetIdletime")) {
-    return sd_bus_reply_method_return(message, "t", uint64_t{0});
-  }
   return 0;
 }
 

@@ -1,9 +1,7 @@
-// Input for a headless mutter, which has no input devices: keys and pointer motion through its
-// remote-desktop interface on the session bus. Mutter ends a session when its caller leaves the
-// bus, so this program keeps one for its life. Each line on standard input is one request,
-// answered by a line "ok" or "failed":
-//   key CODE     presses and releases the key of that evdev code
-//   move DX DY   moves the pointer by that much
+// Keys for a headless mutter, which has no input devices, through its remote-desktop interface
+// on the session bus. Mutter ends a session when its caller leaves the bus, so this program
+// keeps one for its life. Each line on standard input, "key CODE", presses and releases the key
+// of that evdev code, and is answered by a line "ok" or "failed".
 #include <systemd/sd-bus.h>
 
 #include <iostream>
@@ -38,18 +36,12 @@ bool Key(sd_bus* bus, const std::string& session, uint32_t code) {
   return true;
 }
 
-bool Move(sd_bus* bus, const std::string& session, double dx, double dy) {
-  return sd_bus_call_method(bus, kService, session.c_str(), kSessionInterface, "NotifyPointerMotionRelative", nullptr,
-                            nullptr, "dd", dx, dy) >= 0;
-}
-
 bool Run(sd_bus* bus, const std::string& session, const std::string& line) {
   std::istringstream words(line);
   std::string verb;
   words >> verb;
-  if (uint32_t code = 0; verb == "key" && words >> code) return Key(bus, session, code);
-  if (double dx = 0, dy = 0; verb == "move" && words >> dx >> dy) return Move(bus, session, dx, dy);
-  return false;
+  uint32_t code = 0;
+  return verb == "key" && words >> code && Key(bus, session, code);
 }
 
 }  // namespace
