@@ -63,15 +63,18 @@ APP_PID=
 [ "$status" -eq 0 ] || fail "--idle, SIGTERM: status $status"
 ends_within 50 "$second" || fail "the watcher left its saver running"
 
-# The compositor going away ends a waiting watcher with 0.
-"$TENUKIRO" --idle 60 2>"$WORK/idle2.log" &
+# The compositor going away ends the watcher with 0, and its show. (The show shows that the
+# watch was made: before that, mutter gone would be a session with no idle time to watch.)
+press 57
+"$TENUKIRO" --idle 3 --set PasswordDelay=100 2>"$WORK/idle2.log" &
 APP_PID=$!
-sleep 1
-kill -0 "$APP_PID" 2>/dev/null || fail "--idle 60 ended at once: $(cat "$WORK/idle2.log")"
+wait_for_saver || fail "no saver within 20 s: $(cat "$WORK/idle2.log")"
+third=$(saver_pids)
 stop_mutter_only
 ends_within 100 "$APP_PID" || fail "the watcher outlived the compositor"
 status=0
 wait "$APP_PID" || status=$?
 APP_PID=
 [ "$status" -eq 0 ] || fail "the compositor going away: status $status: $(cat "$WORK/idle2.log")"
+ends_within 50 "$third" || fail "the show outlived the compositor"
 echo "gnome session: ok"
