@@ -7,6 +7,7 @@
 #include "base/random_source.h"
 #include "base/string_table.h"
 #include "replay/replay_json.h"
+#include "shell/command_line.h"
 #include "shell/record_check.h"
 #include "shell/render_commands.h"
 
@@ -18,6 +19,13 @@ void OverrideFileList(const std::vector<std::string>& records, OverriddenProfile
   if (records.empty()) return;
   profile.Override("NumOfFile", std::to_string(records.size()));
   for (size_t i = 0; i < records.size(); ++i) profile.Override("File" + std::to_string(i), records[i]);
+}
+
+// "/s" takes a decimal number right after it as its (ignored) window number: a record named
+// so goes as "./NAME", which names the same file.
+std::string RecordAfterSwitch(const std::string& record) {
+  const char* const arguments[] = {"/s", record.c_str()};
+  return SwitchArgumentCount(arguments) == 2 ? "./" + record : record;
 }
 
 }  // namespace
@@ -86,8 +94,11 @@ std::vector<std::string> IdleShowArguments(const LaunchOptions& options) {
     arguments.push_back("--seed");
     arguments.push_back(std::to_string(*options.seed));
   }
-  // After the switch every argument names records, whatever it looks like.
-  arguments.insert(arguments.end(), options.renderFiles.begin(), options.renderFiles.end());
+  // After the switch every argument names records, whatever it looks like; the options are
+  // read wherever they stand, so the first record is the one right after the switch.
+  for (size_t i = 0; i < options.renderFiles.size(); ++i) {
+    arguments.push_back(i == 0 ? RecordAfterSwitch(options.renderFiles[i]) : options.renderFiles[i]);
+  }
   return arguments;
 }
 

@@ -251,6 +251,26 @@ TEST(LaunchOptions, TheIdleWatchersSaverKeepsSettingsSeedAndRecords) {
                                       "x.sgf", "dir"}));
 }
 
+// The saver reads the records it is given as the watcher read them, even those that look like
+// the switch's window number.
+TEST(LaunchOptions, TheIdleWatchersSaverGetsEveryRecord) {
+  for (const std::vector<const char*>& records : std::vector<std::vector<const char*>>{
+           {"2024"}, {"2024", "17"}, {"x.sgf", "2024"}, {"0x1f"}, {"/games/2024"}, {"12.sgf", "dir"}}) {
+    std::vector<const char*> watcher = {"--idle", "5"};
+    watcher.insert(watcher.end(), records.begin(), records.end());
+    const std::vector<std::string> saver = IdleShowArguments(Parse(watcher));
+    std::vector<const char*> saverArgs;
+    for (const std::string& argument : saver) saverArgs.push_back(argument.c_str());
+    const LaunchOptions shown = Parse(saverArgs);
+    ASSERT_EQ(shown.commandLine.mode, RunMode::ScreenSaver) << records[0];
+    ASSERT_EQ(shown.renderFiles.size(), records.size()) << records[0];
+    for (size_t i = 0; i < records.size(); ++i) {
+      EXPECT_EQ(std::filesystem::path(shown.renderFiles[i]).lexically_normal(), std::filesystem::path(records[i]))
+          << records[i];
+    }
+  }
+}
+
 TEST(SettingNames, KnownValueNames) {
   for (const char* name : {"StoneRadius", "CommonPositionTime", "BackColorRed", "AssistantBalloonColorBlue",
                            "NumOfFile", "File0", "File12", "MouseThreshold", "CustColorGreen15", "WhiteStonesImage",

@@ -5,8 +5,15 @@
 
 namespace tenukiro {
 
-// The idle watcher on a Wayland session: ext-idle-notify where the compositor offers it,
-// else KDE's older idle protocol.
-int WatchWaylandIdle(int seconds, const std::vector<std::string>& showArguments);
+class TerminationSignals;
+class WaylandSession;
+
+// Whether the compositor tells idle time itself: ext-idle-notify, or KDE's older idle protocol.
+bool CompositorTellsIdleTime(const WaylandSession& session);
+
+// The idle watcher on a Wayland session through the compositor's own idle notifications:
+// ext-idle-notify where offered, else KDE's protocol.
+int WatchWaylandIdle(WaylandSession& session, int seconds, const std::vector<std::string>& showArguments,
+                     const TerminationSignals& signals);
 
 }  // namespace tenukiro

@@ -5,8 +5,7 @@
 
 #include <iostream>
 
-#include "shell/idle/idle_cycle.h"
-#include "shell/idle/show_process.h"
+#include "shell/idle/idle_show_runner.h"
 #include "shell/wayland/wayland_loop.h"
 
 // Xlib defines macros such as None and Status; it comes after our own headers.
@@ -18,17 +17,16 @@ namespace {
 
 // Xlib's handler of a lost connection must not return: it ends the watcher, and the show
 // with it (the show has lost its display too).
-ShowProcess* runningShow = nullptr;
+IdleShowRunner* runningShows = nullptr;
 
 int OnConnectionLost(Display*) {
-  if (runningShow) runningShow->Stop();
+  if (runningShows) runningShows->Stop();
   _exit(0);
 }
 
 }  // namespace
 
-int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments) {
-  const TerminationSignals signals;
+int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments, const TerminationSignals& signals) {
   Display* display = XOpenDisplay(nullptr);
   if (!display) {
     std::cerr << "tenukiro: cannot open the X display\n";
@@ -41,28 +39,24 @@ int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments) {
     return 1;
   }
   XScreenSaverInfo* info = XScreenSaverAllocInfo();
-  IdleCycle cycle;
-  ShowProcess show;
-  runningShow = &show;
+  IdleShowRunner runner(showArguments, signals.PreviousMask());
+  runningShows = &runner;
   XSetIOErrorHandler(OnConnectionLost);
   const int timeoutMs = seconds * 1000;
   bool terminated = false;
   while (!terminated) {
     int wait = -1;  // while a show runs, only its end or a signal wakes the watcher
-    if (!show.Running()) {
+    if (!runner.ShowRunning()) {
       XScreenSaverQueryInfo(display, DefaultRootWindow(display), info);
-      if (info->idle >= static_cast<unsigned long>(timeoutMs)) {
-        if (cycle.Idled() && !show.Start(showArguments, signals.PreviousMask())) {
-          std::cerr << "tenukiro: cannot start the saver\n";
-          cycle.ShowEnded();
-        }
-      } else {
-        cycle.Resumed();
-      }
-      if (!show.Running()) wait = MsUntilIdleCheck(info->idle, timeoutMs);
+      if (info->idle >= static_cast<unsigned long>(timeoutMs))
+        runner.Idled();
+      else
+        runner.Resumed();
+      if (!runner.ShowRunning()) wait = MsUntilIdleCheck(info->idle, timeoutMs);
     }
-    pollfd fds[3] = {{ConnectionNumber(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}, {show.EndFd(), POLLIN, 0}};
-    const int count = poll(fds, show.Running() ? 3 : 2, wait);
+    pollfd fds[3] = {
+        {ConnectionNumber(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}, {runner.ShowEndFd(), POLLIN, 0}};
+    const int count = poll(fds, runner.ShowRunning() ? 3 : 2, wait);
     if (count <= 0) continue;
     // Events are of no interest, but reading them notices a closed connection.
     if (fds[0].revents) {
@@ -75,13 +69,10 @@ int WatchX11Idle(int seconds, const std::vector<std::string>& showArguments) {
       signals.Take();
       terminated = true;
     }
-    if (show.Running() && fds[2].revents) {
-      show.Reap();
-      cycle.ShowEnded();
-    }
+    if (runner.ShowRunning() && fds[2].revents) runner.ShowEnded();
   }
-  show.Stop();
-  runningShow = nullptr;
+  runner.Stop();
+  runningShows = nullptr;
   XFree(info);
   XCloseDisplay(display);
   return 0;
