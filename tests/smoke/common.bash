@@ -50,6 +50,21 @@ region_has() {
   convert "$1" -crop "$2" +repage -format %c histogram:info:- | grep -i "#$3" >/dev/null
 }
 
+# shot_when_still FILE HEX: a picture of the screen once it shows colour #HEX and two pictures
+# in a row agree (a loaded machine may be caught mid-drawing); the last picture after 10 s.
+shot_when_still() {
+  local previous="$WORK/still-previous.png"
+  rm -f "$previous"
+  for _ in $(seq 50); do
+    import -window root "$1"
+    if region_has "$1" "$(xdpyinfo | awk '/dimensions:/ {print $2}')+0+0" "$2"; then
+      [ -f "$previous" ] && [ "$(compare -metric AE "$1" "$previous" null: 2>&1 || true)" = "0" ] && return 0
+      cp "$1" "$previous"
+    fi
+    sleep 0.2
+  done
+}
+
 wait_for_window() {  # wait_for_window NAME
   for _ in $(seq 100); do
     xdotool search --name "$1" >/dev/null 2>&1 && return 0

@@ -10,8 +10,7 @@ shot_at_scale() {  # shot_at_scale FACTOR FILE
     --set Indices=1 --set Informations=1 --set PasswordDelay=100 &
   APP_PID=$!
   wait_for_window Tenukiro
-  sleep 1.5
-  import -window root "$2"
+  shot_when_still "$2" FFAA55
   kill "$APP_PID"
   wait "$APP_PID" 2>/dev/null || true
   APP_PID=

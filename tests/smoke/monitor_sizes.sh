@@ -32,14 +32,19 @@ board_in() {
     "$TENUKIRO" -window-id "$id" --set GridPosition=0 >"$WORK/app.log" 2>&1 &
   fi
   APP_PID=$!
+  # The board's colour fills the board to its edge: its bounding box is the board. A loaded
+  # machine may catch the board half drawn, so the size counts once two pictures agree.
+  local previous=""
   for _ in $(seq 100); do
     import -window root "$WORK/shot.png"
-    region_has "$WORK/shot.png" "$geometry" FFAA55 && break
+    if region_has "$WORK/shot.png" "$geometry" FFAA55; then
+      size=$(convert "$WORK/shot.png" -crop "$geometry" +repage -fill black +opaque "#FFAA55" \
+        -fill white -opaque "#FFAA55" -trim -format %wx%h info:)
+      [ "$size" = "$previous" ] && break
+      previous=$size
+    fi
     sleep 0.1
   done
-  # The board's colour fills the board to its edge: its bounding box is the board.
-  size=$(convert "$WORK/shot.png" -crop "$geometry" +repage -fill black +opaque "#FFAA55" \
-    -fill white -opaque "#FFAA55" -trim -format %wx%h info:)
   kill "$APP_PID" "$window_pid"
   wait "$APP_PID" || fail "the show in $geometry ($mode) ended with an error: $(cat "$WORK/app.log")"
   wait "$window_pid" 2>/dev/null || true
