@@ -14,15 +14,18 @@ for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
 waited=$(( ($(date +%s%N) - started) / 1000000 ))
 [ "$waited" -ge 1900 ] || fail "the saver came after $waited ms, before 2 s of idle time"
 wait_for_window Tenukiro
-sleep 1
-xdotool key space
-for _ in $(seq 50); do [ -z "$(saver_pids)" ] && break; sleep 0.1; done
+# A loaded machine may map the window before the saver takes the keyboard: the key is pressed
+# again until the saver has ended.
+for _ in $(seq 20); do
+  pressed=$(date +%s%N)
+  xdotool key space
+  for _ in $(seq 5); do [ -z "$(saver_pids)" ] && break 2; sleep 0.1; done
+done
 [ -z "$(saver_pids)" ] || fail "a key did not end the saver"
-ended=$(date +%s%N)
 for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
 [ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"
-again=$(( ($(date +%s%N) - ended) / 1000000 ))
-[ "$again" -ge 1500 ] || fail "the saver came back after $again ms"
+again=$(( ($(date +%s%N) - pressed) / 1000000 ))
+[ "$again" -ge 1800 ] || fail "the saver came back $again ms after the key, before 2 s of idle time"
 saver=$(saver_pids)
 kill -TERM "$APP_PID"
 status=0
