@@ -76,6 +76,20 @@ wait_for_window() {  # wait_for_window NAME
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+ends_within() {  # ends_within TENTHS PID: whether the process ends in that time
+  for _ in $(seq "$1"); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+
+# sigterm_ends_app WHAT: SIGTERM ends the program under test ($APP_PID) with status 0.
+sigterm_ends_app() {
+  local status=0
+  kill -TERM "$APP_PID"
+  wait "$APP_PID" || status=$?
+  APP_PID=
+  [ "$status" -eq 0 ] || fail "$1, SIGTERM: status $status"
+}
+
 # needs_corpus: sets CORPUS to the external record corpus, or ends the test with the status CTest reports as
 # skipped (SKIP_RETURN_CODE in tests/CMakeLists.txt).
 needs_corpus() {

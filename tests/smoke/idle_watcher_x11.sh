@@ -27,11 +27,6 @@ for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
 again=$(( ($(date +%s%N) - pressed) / 1000000 ))
 [ "$again" -ge 1800 ] || fail "the saver came back $again ms after the key, before 2 s of idle time"
 saver=$(saver_pids)
-kill -TERM "$APP_PID"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "SIGTERM: status $status"
-for _ in $(seq 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$saver" 2>/dev/null && fail "the watcher left its saver running"
+sigterm_ends_app --idle
+ends_within 50 "$saver" || fail "the watcher left its saver running"
 echo "x11 idle watcher: ok"

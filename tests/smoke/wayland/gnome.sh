@@ -18,11 +18,7 @@ grep -q 'xdg_toplevel@[0-9]*\.configure(640, 480' "$WORK/app.log" || fail "the t
 grep -q 'xdg_surface@[0-9]*\.ack_configure' "$WORK/app.log" || fail "the toplevel was never configured"
 grep -q 'wl_surface@[0-9]*\.attach' "$WORK/app.log" || fail "no frame was sent"
 grep -q 'wl_callback@[0-9]*\.done' "$WORK/app.log" || fail "no frame was shown (no frame callback came back)"
-kill -TERM "$APP_PID"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "/s, SIGTERM: status $status"
+sigterm_ends_app /s
 
 # Only our watcher's own saver: another test may be running a watcher of its own.
 saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
@@ -56,11 +52,7 @@ again=$(( ($(date +%s%N) - ended) / 1000000 ))
 [ "$(saver_pids)" != "$first" ] || fail "the same saver is still running"
 
 second=$(saver_pids)
-kill -TERM "$APP_PID"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "--idle, SIGTERM: status $status"
+sigterm_ends_app --idle
 ends_within 50 "$second" || fail "the watcher left its saver running"
 
 # The compositor going away ends the watcher with 0, and its show. (The show shows that the

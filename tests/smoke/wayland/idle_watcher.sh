@@ -37,11 +37,6 @@ again=$(( ($(date +%s%N) - ended) / 1000000 ))
 [ "$(saver_pids)" != "$first" ] || fail "the same saver is still running"
 
 second=$(saver_pids)
-kill -TERM "$APP_PID"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "SIGTERM: status $status"
-for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$second" 2>/dev/null && fail "the watcher left its saver running"
+sigterm_ends_app --idle
+ends_within 50 "$second" || fail "the watcher left its saver running"
 echo "wayland idle watcher: ok"

@@ -95,11 +95,6 @@ start_input() {
 }
 press() { echo "key $1" >&5; }
 
-ends_within() {  # ends_within TENTHS PID: whether the process ends in that time
-  for _ in $(seq "$1"); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
-}
-
 # Ends mutter, leaving the bus: as when the compositor ends within the session.
 stop_mutter_only() {
   if [ -n "$MUTTER_USER" ]; then pkill -TERM -u "$MUTTER_USER" -x mutter; else kill "$MUTTER_PID"; fi

@@ -65,11 +65,6 @@ wait_for_board() {  # wait_for_board X-OFFSET: until the output at that offset s
   return 1
 }
 
-ends_within() {  # ends_within TENTHS PID: whether the process ends in that time
-  for _ in $(seq "$1"); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
-}
-
 # press_until_ends KEY PID: types KEY until the process ends (at most 5 times). A session without
 # input devices gets its keyboard from wtype's virtual one as the key is typed, and a client binds
 # the new keyboard only as it hears of it: the first key can come before that.

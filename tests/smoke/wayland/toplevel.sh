@@ -26,11 +26,7 @@ grep -q 'xdg_surface@[0-9]*\.ack_configure' "$WORK/app.log" || fail "the topleve
 # The show goes on: frames after the first one, paced by the compositor's frame callbacks.
 [ "$(grep -c 'wl_surface@[0-9]*\.attach' "$WORK/app.log")" -ge 2 ] || fail "fewer than two frames were sent"
 grep -q 'wl_callback@[0-9]*\.done' "$WORK/app.log" || fail "no frame callback came back"
-kill -TERM "$APP_PID"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" -eq 0 ] || fail "SIGTERM: status $status"
+sigterm_ends_app /s
 
 "$TENUKIRO" /s 2>"$WORK/app2.log" &
 APP_PID=$!
