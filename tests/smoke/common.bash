@@ -81,6 +81,22 @@ ends_within() {  # ends_within TENTHS PID: whether the process ends in that time
   return 1
 }
 
+# The idle watcher's own saver: another test may be running a watcher of its own.
+saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
+wait_for_saver() { for _ in $(seq 200); do [ -n "$(saver_pids)" ] && return 0; sleep 0.1; done; return 1; }
+
+# start_idle_watcher SECONDS LOG: runs `--idle SECONDS` as $APP_PID and waits for its saver,
+# which must not come before SECONDS of idle time.
+start_idle_watcher() {
+  local started
+  started=$(date +%s%N)
+  "$TENUKIRO" --idle "$1" --set PasswordDelay=100 2>"$2" &
+  APP_PID=$!
+  wait_for_saver || fail "no saver within 20 s: $(cat "$2")"
+  local waited=$(( ($(date +%s%N) - started) / 1000000 ))
+  [ "$waited" -ge $(( $1 * 1000 - 100 )) ] || fail "the saver came after $waited ms, before $1 s of idle time"
+}
+
 # sigterm_ends_app WHAT: SIGTERM ends the program under test ($APP_PID) with status 0.
 sigterm_ends_app() {
   local status=0

@@ -4,15 +4,7 @@
 source "$(dirname "$0")/common.bash"
 start_xvfb 640x480
 unset WAYLAND_DISPLAY
-# Only our watcher's own saver: another test may be running a watcher of its own.
-saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
-started=$(date +%s%N)
-"$TENUKIRO" --idle 2 --set PasswordDelay=100 2>"$WORK/app.log" &
-APP_PID=$!
-for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
-[ -n "$(saver_pids)" ] || fail "no saver within 10 s: $(cat "$WORK/app.log")"
-waited=$(( ($(date +%s%N) - started) / 1000000 ))
-[ "$waited" -ge 1900 ] || fail "the saver came after $waited ms, before 2 s of idle time"
+start_idle_watcher 2 "$WORK/app.log"
 wait_for_window Tenukiro
 # A loaded machine may map the window before the saver takes the keyboard: the key is pressed
 # again until the saver has ended.
@@ -22,8 +14,7 @@ for _ in $(seq 20); do
   for _ in $(seq 5); do [ -z "$(saver_pids)" ] && break 2; sleep 0.1; done
 done
 [ -z "$(saver_pids)" ] || fail "a key did not end the saver"
-for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
-[ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"
+wait_for_saver || fail "the saver did not come back: $(cat "$WORK/app.log")"
 again=$(( ($(date +%s%N) - pressed) / 1000000 ))
 [ "$again" -ge 1800 ] || fail "the saver came back $again ms after the key, before 2 s of idle time"
 saver=$(saver_pids)

@@ -20,17 +20,9 @@ grep -q 'wl_surface@[0-9]*\.attach' "$WORK/app.log" || fail "no frame was sent"
 grep -q 'wl_callback@[0-9]*\.done' "$WORK/app.log" || fail "no frame was shown (no frame callback came back)"
 sigterm_ends_app /s
 
-# Only our watcher's own saver: another test may be running a watcher of its own.
-saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
-wait_for_saver() { for _ in $(seq 200); do [ -n "$(saver_pids)" ] && return 0; sleep 0.1; done; return 1; }
 # Input first: the session is idle since mutter started, and an idle time counts from input.
 press 57
-started=$(date +%s%N)
-"$TENUKIRO" --idle 3 --set PasswordDelay=100 2>"$WORK/idle.log" &
-APP_PID=$!
-wait_for_saver || fail "no saver within 20 s: $(cat "$WORK/idle.log")"
-waited=$(( ($(date +%s%N) - started) / 1000000 ))
-[ "$waited" -ge 2900 ] || fail "the saver came after $waited ms, before 3 s of idle time"
+start_idle_watcher 3 "$WORK/idle.log"
 
 # While the show runs the watcher sleeps on the bus: its processor time stays where it was.
 ticks() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }

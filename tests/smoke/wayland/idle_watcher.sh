@@ -10,15 +10,7 @@ status=0
 [ "$status" -eq 2 ] || fail "--idle 0: status $status"
 grep -q "'--idle' needs a number of seconds" "$WORK/err.log" || fail "--idle 0: $(cat "$WORK/err.log")"
 
-# Only our watcher's own saver: another test may be running a watcher of its own.
-saver_pids() { pgrep -P "$APP_PID" -f -x "tenukiro /s --set PasswordDelay=100" || true; }
-started=$(date +%s%N)
-"$TENUKIRO" --idle 3 --set PasswordDelay=100 2>"$WORK/app.log" &
-APP_PID=$!
-for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
-[ -n "$(saver_pids)" ] || fail "no saver within 10 s: $(cat "$WORK/app.log")"
-waited=$(( ($(date +%s%N) - started) / 1000000 ))
-[ "$waited" -ge 2900 ] || fail "the saver came after $waited ms, before 3 s of idle time"
+start_idle_watcher 3 "$WORK/app.log"
 wait_for_board 0 || fail "the saver shows no board"
 
 # While the show runs the watcher sleeps: its processor time stays where it was.
@@ -30,8 +22,7 @@ sleep 2
 first=$(saver_pids)
 press_until_ends space "$first" || fail "a key did not end the saver"
 ended=$(date +%s%N)
-for _ in $(seq 100); do [ -n "$(saver_pids)" ] && break; sleep 0.1; done
-[ -n "$(saver_pids)" ] || fail "the saver did not come back: $(cat "$WORK/app.log")"
+wait_for_saver || fail "the saver did not come back: $(cat "$WORK/app.log")"
 again=$(( ($(date +%s%N) - ended) / 1000000 ))
 [ "$again" -ge 2500 ] || fail "the saver came back after $again ms"
 [ "$(saver_pids)" != "$first" ] || fail "the same saver is still running"
